@@ -1,0 +1,170 @@
+// The shared, counted owning pointer used throughout the library.
+#pragma once
+
+#include "tessaform_export.h"
+
+#include <cstdint>
+#include <type_traits>
+#include <utility>
+
+namespace misc
+{
+namespace detail
+{
+/// Count block shared by every pointer to one object.
+struct qzAutoPointerBlock
+{
+    std::uint32_t count;
+    bool owner;
+    // The object as created and its deleter: an owned object is always destroyed through the
+    // type it was made with, whatever base or derived pointer releases it last.
+    const void* created;
+    void (*destroy)(const void*);
+};
+
+/// Throws misc::qzException 0 "Accessing NULL pointer".
+[[noreturn]] TESSAFORM_API void ThrowAccessingNullPointer();
+} // namespace detail
+
+/// Shared pointer with a separately allocated count block (count and ownership flag).
+/// Copies share the block; when the last holder goes, an owned object is destroyed.
+/// Counts are plain integers: a pointer and its copies belong to one thread at a time.
+template <class T> class qzAutoPointer
+{
+public:
+    qzAutoPointer() noexcept = default;
+
+    /// Takes `object` (owned unless `owner` is false); a null object gives an empty pointer.
+    template <class U, class = std::enable_if_t<std::is_convertible<U*, T*>::value>>
+    explicit qzAutoPointer(U* object, bool owner = true)
+    {
+        if (!object)
+            return;
+        try
+        {
+            m_block = new detail::qzAutoPointerBlock{1u, owner, object, &DestroyAs<U>};
+        }
+        catch (...)
+        {
+            if (owner)
+                delete object;
+            throw;
+        }
+        m_object = object;
+    }
+
+    qzAutoPointer(std::nullptr_t) noexcept {}
+
+    qzAutoPointer(const qzAutoPointer& other) noexcept : m_block(other.m_block), m_object(other.m_object)
+    {
+        Acquire();
+    }
+
+    qzAutoPointer(qzAutoPointer&& other) noexcept
+        : m_block(std::exchange(other.m_block, nullptr)), m_object(std::exchange(other.m_object, nullptr))
+    {
+    }
+
+    /// Conversion between base and derived pointers shares the same block.
+    template <class U, class = std::enable_if_t<std::is_convertible<U*, T*>::value>>
+    qzAutoPointer(const qzAutoPointer<U>& other) noexcept : m_block(other.m_block), m_object(other.m_object)
+    {
+        Acquire();
+    }
+
+    ~qzAutoPointer() { Release(); }
+
+    qzAutoPointer& operator=(const qzAutoPointer& other) noexcept
+    {
+        qzAutoPointer(other).Swap(*this);
+        return *this;
+    }
+
+    qzAutoPointer& operator=(qzAutoPointer&& other) noexcept
+    {
+        qzAutoPointer(std::move(other)).Swap(*this);
+        return *this;
+    }
+
+    /// Throws misc::qzException "Accessing NULL pointer" when empty.
+    T* operator->() const
+    {
+        if (!m_object)
+            detail::ThrowAccessingNullPointer();
+        return m_object;
+    }
+
+    /// Throws misc::qzException "Accessing NULL pointer" when empty.
+    T& operator*() const
+    {
+        if (!m_object)
+            detail::ThrowAccessingNullPointer();
+        return *m_object;
+    }
+
+    /// The held object, or null; never throws.
+    T* Get() const noexcept { return m_object; }
+    bool IsNull() const noexcept { return m_object == nullptr; }
+    explicit operator bool() const noexcept { return m_object != nullptr; }
+
+    /// Number of pointers sharing the block (0 when empty).
+    std::uint32_t GetRefCount() const noexcept { return m_block ? m_block->count : 0u; }
+    bool IsOwner() const noexcept { return m_block && m_block->owner; }
+
+    /// Drops this holder's share; the pointer becomes empty.
+    void Reset() noexcept { qzAutoPointer().Swap(*this); }
+
+    void Swap(qzAutoPointer& other) noexcept
+    {
+        std::swap(m_block, other.m_block);
+        std::swap(m_object, other.m_object);
+    }
+
+    /// A pointer of another type sharing this block; empty when the dynamic cast fails.
+    template <class U> qzAutoPointer<U> DynamicCast() const noexcept
+    {
+        qzAutoPointer<U> result;
+        if (U* cast = dynamic_cast<U*>(m_object))
+        {
+            result.m_block = m_block;
+            result.m_object = cast;
+            result.Acquire();
+        }
+        return result;
+    }
+
+    friend bool operator==(const qzAutoPointer& a, const qzAutoPointer& b) noexcept
+    {
+        return a.m_object == b.m_object;
+    }
+    friend bool operator!=(const qzAutoPointer& a, const qzAutoPointer& b) noexcept { return !(a == b); }
+
+private:
+    template <class U> friend class qzAutoPointer;
+
+    template <class U> static void DestroyAs(const void* object) { delete static_cast<const U*>(object); }
+
+    void Acquire() noexcept
+    {
+        if (m_block)
+            ++m_block->count;
+    }
+
+    void Release() noexcept
+    {
+        if (!m_block)
+            return;
+        if (--m_block->count == 0)
+        {
+            if (m_block->owner)
+                m_block->destroy(m_block->created);
+            delete m_block;
+        }
+        m_block = nullptr;
+        m_object = nullptr;
+    }
+
+    detail::qzAutoPointerBlock* m_block = nullptr;
+    T* m_object = nullptr;
+};
+} // namespace misc

@@ -1,0 +1,167 @@
+// Encoders and decoders of the primitive values every binary record is built from.
+#pragma once
+
+#include "foundation/qzBinStreams.h"
+
+#include <cstdint>
+#include <string>
+
+namespace misc
+{
+class qzIFStream;
+class qzOFStream;
+class qzFile;
+class qzTempFile;
+
+/// A byte count with its own encoding (SIZE): 4 bytes, 2 with shrink data, 8 in 64-bit data.
+/// Sizes are 32-bit on every platform; a larger value is refused with qzRangeException<double>.
+class TESSAFORM_API qzStreamableSize_t
+{
+public:
+    qzStreamableSize_t(qzUInt64 value = 0);
+    operator std::uint32_t() const { return m_value; }
+    std::uint32_t GetValue() const { return m_value; }
+
+private:
+    std::uint32_t m_value;
+};
+
+/// A 64-bit counter (U64), distinct from the 4-byte `unsigned long`.
+class TESSAFORM_API qzStreamableUnsignedInt64
+{
+public:
+    qzStreamableUnsignedInt64(qzUInt64 value = 0) : m_value(value) {}
+    operator qzUInt64() const { return m_value; }
+    qzUInt64 GetValue() const { return m_value; }
+
+private:
+    qzUInt64 m_value;
+};
+
+/// Writes primitive values little-endian with no padding between them.
+///
+/// Widths: bool/char 1 byte; short, unsigned short, wchar_t 2; int, unsigned int, long,
+/// unsigned long 4 (2 with shrink data: the low 16 bits); 64-bit integers 8; float 4;
+/// double and long double 8 (4 with shrink data, as float). `long` values beyond 32 bits and
+/// sizes beyond the SIZE width are refused with qzRangeException<double> rather than truncated.
+/// A string is SIZE + its bytes; a file is SIZE + its content.
+/// Each operator returns the underlying stream.
+class TESSAFORM_API qzBOBasicTypes
+{
+public:
+    qzBOBasicTypes(qzBinOutputStream& stream, bool shrinkData);
+
+    bool GetShrinkData() const { return m_shrinkData; }
+    void SetShrinkData(bool shrinkData) { m_shrinkData = shrinkData; }
+    qzBinOutputStream& GetStream() const { return m_stream; }
+
+    qzBinOutputStream& operator<<(const float& value);
+    qzBinOutputStream& operator<<(const double& value);
+    qzBinOutputStream& operator<<(const long double& value);
+    qzBinOutputStream& operator<<(const int& value);
+    qzBinOutputStream& operator<<(const unsigned int& value);
+    qzBinOutputStream& operator<<(const long& value);
+    qzBinOutputStream& operator<<(const unsigned long& value);
+    qzBinOutputStream& operator<<(const short& value);
+    qzBinOutputStream& operator<<(const unsigned short& value);
+    qzBinOutputStream& operator<<(const wchar_t& value);
+    qzBinOutputStream& operator<<(const bool& value);
+    qzBinOutputStream& operator<<(const char& value);
+    qzBinOutputStream& operator<<(const unsigned char& value);
+    qzBinOutputStream& operator<<(const qzInt64& value);
+    qzBinOutputStream& operator<<(const qzStreamableSize_t& value);
+    qzBinOutputStream& operator<<(const qzStreamableUnsignedInt64& value);
+    qzBinOutputStream& operator<<(const std::string& value);
+    /// Embeds the whole file (from its start), copied in fixed chunks.
+    qzBinOutputStream& operator<<(qzIFStream& file);
+    /// Embeds the file at the path; "File <path> can not be open " when it cannot be opened.
+    qzBinOutputStream& operator<<(const qzFile& file);
+    /// Embeds the held file; "Accessing NULL pointer" without one.
+    qzBinOutputStream& operator<<(const qzTempFile& file);
+
+private:
+    qzBinOutputStream& operator<<(const qzUInt64& value);
+    void WriteFileKnowingSize(qzIFStream& file, unsigned int size);
+    void WriteBytes(const void* bytes, qzUInt64 size) { m_stream.Write(bytes, size); }
+    template <class U> void WriteFixed(U value);
+    /// 4 bytes, or the low 16 bits with shrink data.
+    void WriteWord(std::uint32_t value);
+
+    bool m_shrinkData;
+    qzBinOutputStream& m_stream;
+    // The stream itself when it is exactly a qzMemoryIOStream: primitives then skip the
+    // virtual call (one call per value dominates the cost of the codecs).
+    qzMemoryIOStream* m_memory;
+};
+
+/// Reads the primitive values written by qzBOBasicTypes.
+///
+/// A value the stream cannot deliver in full throws qzmiscException 2018. With the shrink
+/// flag, 32-bit integers are read from 2 bytes (int and long sign-extended) and doubles from
+/// 4 bytes, rounded to 6 decimals. With the 64-bit flag a SIZE is 8 bytes and must stay below
+/// 2^31 (qzmiscException 2157). With the unicode flag string characters are 16-bit units.
+/// Value readers are virtual so that a reader of an older layout can replace one.
+class TESSAFORM_API qzBIBasicTypes
+{
+private:
+    virtual qzBinInputStream& operator>>(qzUInt64& value);
+
+public:
+    /// The stream, then the shrink-data, unicode and 64-bit-binary flags.
+    qzBIBasicTypes(qzBinInputStream& stream, bool shrinkData, bool isUnicode, bool is64bBin);
+
+    virtual qzBinInputStream& operator>>(std::string& value);
+    virtual qzBinInputStream& operator>>(qzStreamableUnsignedInt64& value);
+    virtual qzBinInputStream& operator>>(qzStreamableSize_t& value);
+    virtual qzBinInputStream& operator>>(qzInt64& value);
+    virtual qzBinInputStream& operator>>(long double& value);
+    virtual qzBinInputStream& operator>>(unsigned long& value);
+    virtual qzBinInputStream& operator>>(unsigned int& value);
+    virtual qzBinInputStream& operator>>(wchar_t& value);
+    virtual qzBinInputStream& operator>>(unsigned short& value);
+    virtual qzBinInputStream& operator>>(unsigned char& value);
+    virtual qzBinInputStream& operator>>(long& value);
+    virtual qzBinInputStream& operator>>(int& value);
+    virtual qzBinInputStream& operator>>(short& value);
+    virtual qzBinInputStream& operator>>(char& value);
+    virtual qzBinInputStream& operator>>(bool& value);
+    virtual qzBinInputStream& operator>>(float& value);
+    virtual qzBinInputStream& operator>>(double& value);
+    /// Reads a SIZE.
+    virtual unsigned int GetSize_t() const;
+    /// Reads a U64.
+    virtual qzUInt64 GetUnsignedInt64() const;
+
+    virtual ~qzBIBasicTypes();
+
+    /// Reads an embedded file into the open stream, in fixed chunks.
+    qzBinInputStream& operator>>(qzOFStream& file);
+    /// Reads an embedded file into the file at the path (created or truncated).
+    qzBinInputStream& operator>>(qzFile& file);
+    /// Creates a fresh temporary file and reads an embedded file into it.
+    qzBinInputStream& operator>>(qzTempFile& file);
+
+    bool GetShrinkData() const { return m_shrinkData; }
+    void SetShrinkData(bool shrinkData) { m_shrinkData = shrinkData; }
+    bool GetIsUnicode() const { return m_isUnicode; }
+    void SetIsUnicode(bool isUnicode) { m_isUnicode = isUnicode; }
+    bool Get64bBin() const { return m_is64bBin; }
+    void Set64bBin(bool is64bBin) { m_is64bBin = is64bBin; }
+    qzBinInputStream& GetStream() const { return m_stream; }
+
+protected:
+    /// Reads exactly `size` bytes or throws qzmiscException 2018.
+    void ReadBytes(void* bytes, qzUInt64 size) const;
+
+private:
+    void ReadFileKnowingSize(qzOFStream& file, unsigned int size);
+    double RoundDouble(double value, int decimals) const;
+    template <class U> U ReadFixed() const;
+
+    qzBinInputStream& m_stream;
+    bool m_shrinkData;
+    bool m_is64bBin;
+    bool m_isUnicode;
+    qzMemoryIOStream* m_memory; // as in qzBOBasicTypes
+};
+} // namespace misc

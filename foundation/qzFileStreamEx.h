@@ -1,0 +1,105 @@
+// File streams whose file names may be narrow or wide.
+#pragma once
+
+#include "tessaform_export.h"
+
+#include <fstream>
+#include <istream>
+#include <ostream>
+
+namespace misc
+{
+/// Open-mode bits of the integer mode arguments; the values are those the binary format and
+/// its hosts use (in|binary = 33, out|trunc|binary = 50, out|app|binary = 42, binary = 32).
+namespace qzOpenMode
+{
+enum : unsigned int
+{
+    in = 0x01,
+    out = 0x02,
+    ate = 0x04,
+    app = 0x08,
+    trunc = 0x10,
+    binary = 0x20
+};
+} // namespace qzOpenMode
+
+/// Integer open mode (qzOpenMode bits; unknown bits ignored) to the standard library's mode.
+TESSAFORM_API std::ios_base::openmode ToStdOpenMode(unsigned int mode);
+
+/// The C runtime mode string of an open mode (ate ignored), or null for a combination that the
+/// table does not allow: in "r", out and out|trunc "w", out|app "a", in|out "r+",
+/// in|out|trunc "w+", in|out|app "a+", each also with binary ("rb", "wb", "ab", "r+b", ...).
+TESSAFORM_API const char* OpenModeString(std::ios_base::openmode mode);
+} // namespace misc
+
+/// File buffer that opens narrow or wide file names; any mode outside the table of
+/// misc::OpenModeString fails the open.
+template <class C> class TESSAFORM_API w_basic_filebuf : public std::basic_filebuf<C>
+{
+public:
+    w_basic_filebuf();
+    ~w_basic_filebuf() override;
+
+    w_basic_filebuf* open(const char* name, std::ios_base::openmode mode);
+    w_basic_filebuf* open(const wchar_t* name, std::ios_base::openmode mode);
+};
+
+/// Input file stream over w_basic_filebuf; `in` is always added to the mode. Integer modes use
+/// the misc::qzOpenMode bits.
+template <class C> class TESSAFORM_API basic_ifstream_ex : public std::basic_istream<C>
+{
+public:
+    basic_ifstream_ex();
+    basic_ifstream_ex(const char* name, int mode);
+    basic_ifstream_ex(const wchar_t* name, int mode);
+    basic_ifstream_ex(const char* name, std::ios_base::openmode mode);
+    basic_ifstream_ex(const wchar_t* name, std::ios_base::openmode mode);
+    ~basic_ifstream_ex() override;
+
+    void open(const char* name, int mode);
+    void open(const char* name, unsigned int mode);
+    void open(const wchar_t* name, int mode);
+    void open(const wchar_t* name, unsigned int mode);
+    void open(const char* name, std::ios_base::openmode mode);
+    void open(const wchar_t* name, std::ios_base::openmode mode);
+    void close();
+    bool is_open() const;
+    w_basic_filebuf<C>* rdbuf() const;
+    /// True when failbit or badbit is set.
+    bool GetFailed() const;
+
+private:
+    mutable w_basic_filebuf<C> m_buffer;
+};
+
+/// Output file stream over w_basic_filebuf; `out` is always added to the mode.
+template <class C> class TESSAFORM_API basic_ofstream_ex : public std::basic_ostream<C>
+{
+public:
+    basic_ofstream_ex();
+    basic_ofstream_ex(const char* name, int mode);
+    basic_ofstream_ex(const wchar_t* name, int mode);
+    basic_ofstream_ex(const char* name, std::ios_base::openmode mode);
+    basic_ofstream_ex(const wchar_t* name, std::ios_base::openmode mode);
+    ~basic_ofstream_ex() override;
+
+    void open(const char* name, int mode);
+    void open(const char* name, unsigned int mode);
+    void open(const wchar_t* name, int mode);
+    void open(const wchar_t* name, unsigned int mode);
+    void open(const char* name, std::ios_base::openmode mode);
+    void open(const wchar_t* name, std::ios_base::openmode mode);
+    void close();
+    bool is_open() const;
+    w_basic_filebuf<C>* rdbuf() const;
+    /// True when failbit or badbit is set.
+    bool GetFailed() const;
+
+private:
+    mutable w_basic_filebuf<C> m_buffer;
+};
+
+extern template class w_basic_filebuf<char>;
+extern template class basic_ifstream_ex<char>;
+extern template class basic_ofstream_ex<char>;

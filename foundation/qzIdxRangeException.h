@@ -1,0 +1,30 @@
+// Index beyond a count.
+#pragma once
+
+#include "brimlib/qzException.h"
+#include "brimlib/qzTypes.h"
+
+namespace misc
+{
+/// An index at or beyond a count: carries the largest accepted index and the given one.
+/// Message: "Index out of bounds. Max index accepted: <max>, index given: <index>."
+template <class T> class TESSAFORM_API qzIdxRangeException : public qzException
+{
+public:
+    qzIdxRangeException(const T& maxIndex, const T& index);
+    ~qzIdxRangeException() override;
+
+    void Throw() const override;
+    qzAutoPointer<qzException> GetCopy() const override;
+
+    const T& GetMaxIndex() const { return m_maxIndex; }
+    const T& GetIndex() const { return m_index; }
+
+private:
+    T m_maxIndex;
+    T m_index;
+};
+
+extern template class qzIdxRangeException<unsigned int>;
+extern template class qzIdxRangeException<qzUInt64>;
+} // namespace misc

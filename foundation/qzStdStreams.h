@@ -1,0 +1,54 @@
+// Byte-stream adapters over standard library streams and files.
+#pragma once
+
+#include "foundation/qzBinStreams.h"
+#include "brimlib/qzAutoPointer.h"
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+namespace misc
+{
+/// Reads from a standard input stream, borrowed or opened (and owned) from a file name.
+/// A read that cannot deliver every byte throws qzmiscException 2148.
+class TESSAFORM_API qzStdInputStream : public qzBinInputStream
+{
+public:
+    /// Borrows `stream`; the caller keeps it alive.
+    explicit qzStdInputStream(std::basic_istream<char>& stream);
+    /// Opens `fileName` for binary input; a failed open surfaces at the first Read.
+    explicit qzStdInputStream(const std::string& fileName);
+    qzStdInputStream(const qzStdInputStream&) = default;
+    qzStdInputStream& operator=(const qzStdInputStream&) = default;
+    ~qzStdInputStream() override;
+
+    void Read(void* buffer, qzUInt64& size) override;
+
+    /// The held stream (shared with copies of this adapter).
+    const qzAutoPointer<std::basic_istream<char>>& GetStream() const { return m_stream; }
+
+private:
+    qzAutoPointer<std::basic_istream<char>> m_stream;
+};
+
+/// Writes to a standard output stream, borrowed or opened (and owned) from a file name.
+/// A failed write throws qzmiscException 2149.
+class TESSAFORM_API qzStdOutputStream : public qzBinOutputStream
+{
+public:
+    explicit qzStdOutputStream(std::basic_ostream<char>& stream);
+    /// Creates or truncates `fileName` for binary output; a failed open surfaces at the first Write.
+    explicit qzStdOutputStream(const std::string& fileName);
+    qzStdOutputStream(const qzStdOutputStream&) = default;
+    qzStdOutputStream& operator=(const qzStdOutputStream&) = default;
+    ~qzStdOutputStream() override;
+
+    void Write(const void* buffer, const qzUInt64& size) override;
+
+    const qzAutoPointer<std::basic_ostream<char>>& GetStream() const { return m_stream; }
+
+private:
+    qzAutoPointer<std::basic_ostream<char>> m_stream;
+};
+} // namespace misc

@@ -1,0 +1,4 @@
+// Umbrella header of the operating-system shim.
+#pragma once
+
+#include "platform/qzPlatform.h"

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the library and runs the example programs on their bundled data.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+"$root/scripts/deps.sh"
+
+build=$root/build/demo
+cmake -S "$root" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release \
+  -DTESSAFORM_BUILD_TESTS=OFF -DTESSAFORM_BUILD_EXAMPLES=ON >/dev/null
+cmake --build "$build" -j "$jobs" >/dev/null
+
+echo "== basic_streams: values, a string and an embedded file through memory and a file"
+"$build/examples/basic_streams"

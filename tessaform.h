@@ -1,0 +1,5 @@
+// tessaform: the whole public interface.
+#pragma once
+
+#include "brimlib/brimlib.h"
+#include "foundation/foundation.h"

@@ -1,0 +1,34 @@
+// A client of the installed library: writes and reads back through the public interface.
+#include "tessaform.h"
+
+#include <iostream>
+
+int main()
+{
+    misc::qzMemoryIOStream stream(64);
+    {
+        misc::qzBOBasicTypes out(stream, false);
+        out << 42;
+        out << std::string("tessaform");
+    }
+    stream.Rewind(0);
+    misc::qzBIBasicTypes in(stream, false, false, false);
+    int number = 0;
+    std::string text;
+    in >> number;
+    in >> text;
+    try
+    {
+        misc::qzAutoPointer<int> empty;
+        *empty = 1;
+    }
+    catch (const misc::qzException& e)
+    {
+        if (e.GetErrorMessage() != "Accessing NULL pointer")
+            return 1;
+    }
+    if (number != 42 || text != "tessaform")
+        return 1;
+    std::cout << "consumer ok\n";
+    return 0;
+}
