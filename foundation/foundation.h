@@ -11,3 +11,5 @@
 #include "foundation/qzStdStreams.h"
 #include "foundation/qzTempFile.h"
 #include "foundation/qzBasicTypes.h"
+#include "foundation/qzChecksum.h"
+#include "foundation/qzDataIntegrityUtils.h"

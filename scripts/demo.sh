@@ -11,3 +11,7 @@ cmake --build "$build" -j "$jobs" >/dev/null
 
 echo "== basic_streams: values, a string and an embedded file through memory and a file"
 "$build/examples/basic_streams"
+
+echo
+echo "== checksum_trailer: MD5 trailer on a file and a memory stream, then one changed byte"
+"$build/examples/checksum_trailer"
