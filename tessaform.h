@@ -3,3 +3,4 @@
 
 #include "brimlib/brimlib.h"
 #include "foundation/foundation.h"
+#include "locale/locale.h"

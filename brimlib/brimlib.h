@@ -7,3 +7,4 @@
 #include "brimlib/qzStringConv.h"
 #include "brimlib/qzFileSystem.h"
 #include "brimlib/qzFileStreams.h"
+#include "brimlib/qzResource.h"

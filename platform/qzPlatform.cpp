@@ -1,6 +1,9 @@
 #include "platform/qzPlatform.h"
 
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <utility>
 #include <vector>
 
 #if defined(_WIN32)
@@ -101,5 +104,113 @@ std::string CreateUniqueFile(const std::string& directory, const std::string& ex
     close(fd);
     return std::string(buffer.data());
 #endif
+}
+
+namespace
+{
+struct Language
+{
+    const char* code;
+    const char* name;
+};
+
+// ISO 639-1 codes of the languages CAM hosts ship texts for, with their English names.
+const Language kLanguages[] = {
+    {"ar", "Arabic"},     {"bg", "Bulgarian"}, {"ca", "Catalan"},    {"cs", "Czech"},
+    {"da", "Danish"},     {"de", "German"},    {"el", "Greek"},      {"en", "English"},
+    {"es", "Spanish"},    {"et", "Estonian"},  {"fi", "Finnish"},    {"fr", "French"},
+    {"he", "Hebrew"},     {"hr", "Croatian"},  {"hu", "Hungarian"},  {"id", "Indonesian"},
+    {"it", "Italian"},    {"ja", "Japanese"},  {"ko", "Korean"},     {"lt", "Lithuanian"},
+    {"lv", "Latvian"},    {"nb", "Norwegian"}, {"nl", "Dutch"},      {"nn", "Norwegian"},
+    {"no", "Norwegian"},  {"pl", "Polish"},    {"pt", "Portuguese"}, {"ro", "Romanian"},
+    {"ru", "Russian"},    {"sk", "Slovak"},    {"sl", "Slovenian"},  {"sr", "Serbian"},
+    {"sv", "Swedish"},    {"th", "Thai"},      {"tr", "Turkish"},    {"uk", "Ukrainian"},
+    {"vi", "Vietnamese"}, {"zh", "Chinese"},
+};
+
+std::string EnvironmentLocale()
+{
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+    {
+        const char* value = std::getenv(name);
+        if (value && *value)
+            return value;
+    }
+    return std::string();
+}
+
+std::string ConfiguredSystemLocale()
+{
+    for (const char* file : {"/etc/default/locale", "/etc/locale.conf"})
+    {
+        std::ifstream in(file);
+        std::string line;
+        while (std::getline(in, line))
+        {
+            if (line.compare(0, 5, "LANG=") != 0)
+                continue;
+            std::string value = line.substr(5);
+            if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+                value = value.substr(1, value.size() - 2);
+            if (!value.empty())
+                return value;
+        }
+    }
+    return std::string();
+}
+
+MessageSink& Sink()
+{
+    static MessageSink sink;
+    return sink;
+}
+} // namespace
+
+std::string LanguageNameOfLocale(const std::string& locale)
+{
+    // "ll_CC.codeset@modifier": the language is the leading letters.
+    std::string code;
+    for (char c : locale)
+    {
+        if (c < 'A' || (c > 'Z' && c < 'a') || c > 'z')
+            break;
+        code += static_cast<char>(c | 0x20);
+    }
+    if (code.empty() || locale == "C" || locale == "POSIX" || code == "c" || code == "posix")
+        return "English";
+    for (const Language& language : kLanguages)
+        if (code == language.code)
+            return language.name;
+    return code;
+}
+
+std::string UserLanguageName()
+{
+    return LanguageNameOfLocale(EnvironmentLocale());
+}
+
+std::string SystemLanguageName()
+{
+    const std::string configured = ConfiguredSystemLocale();
+    return LanguageNameOfLocale(configured.empty() ? EnvironmentLocale() : configured);
+}
+
+void ShowMessageBox(const std::string& text)
+{
+    if (Sink())
+    {
+        Sink()(text);
+        return;
+    }
+#if defined(_WIN32)
+    MessageBoxA(nullptr, text.c_str(), "", MB_ICONEXCLAMATION);
+#else
+    std::fprintf(stderr, "%s\n", text.c_str());
+#endif
+}
+
+MessageSink SetMessageSink(MessageSink sink)
+{
+    return std::exchange(Sink(), std::move(sink));
 }
 } // namespace platform

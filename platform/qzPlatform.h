@@ -3,6 +3,7 @@
 
 #include "tessaform_export.h"
 
+#include <functional>
 #include <string>
 
 namespace platform
@@ -16,4 +17,25 @@ TESSAFORM_API std::string CreateUniqueFile(const std::string& directory, const s
 
 /// The directory for temporary files of this process (TMPDIR, else /tmp).
 TESSAFORM_API std::string TemporaryDirectory();
+
+/// English name of the language of the user's default locale (POSIX: the first of LC_ALL,
+/// LC_MESSAGES, LANG that is set); "English" for C, POSIX or an unset locale.
+TESSAFORM_API std::string UserLanguageName();
+
+/// English name of the language of the system's default locale (POSIX: LANG of
+/// /etc/default/locale or /etc/locale.conf, else as the user's).
+TESSAFORM_API std::string SystemLanguageName();
+
+/// English name of the language of a POSIX locale name such as "de_DE.UTF-8".
+TESSAFORM_API std::string LanguageNameOfLocale(const std::string& locale);
+
+/// Receiver of message-box texts.
+using MessageSink = std::function<void(const std::string& text)>;
+
+/// Shows a message box with an exclamation icon; on POSIX the default sink writes the text to
+/// standard error.
+TESSAFORM_API void ShowMessageBox(const std::string& text);
+
+/// Replaces the message-box sink (an empty sink restores the default); returns the previous one.
+TESSAFORM_API MessageSink SetMessageSink(MessageSink sink);
 } // namespace platform

@@ -1,0 +1,4 @@
+// Umbrella header of locale and resource access.
+#pragma once
+
+#include "locale/qzLocale.h"
