@@ -4,6 +4,7 @@
 #include "tessaform_export.h"
 
 #include <cstdint>
+#include <new>
 #include <type_traits>
 #include <utility>
 
@@ -20,7 +21,14 @@ struct qzAutoPointerBlock
     // type it was made with, whatever base or derived pointer releases it last.
     const void* created;
     void (*destroy)(const void*);
+    // Frees the block itself (which may share one allocation with the object).
+    void (*release)(qzAutoPointerBlock*);
 };
+
+inline void DeleteBlock(qzAutoPointerBlock* block)
+{
+    delete block;
+}
 
 /// Throws misc::qzException 0 "Accessing NULL pointer".
 [[noreturn]] TESSAFORM_API void ThrowAccessingNullPointer();
@@ -42,7 +50,7 @@ public:
             return;
         try
         {
-            m_block = new detail::qzAutoPointerBlock{1u, owner, object, &DestroyAs<U>};
+            m_block = new detail::qzAutoPointerBlock{1u, owner, object, &DestroyAs<U>, &detail::DeleteBlock};
         }
         catch (...)
         {
@@ -141,6 +149,7 @@ public:
 
 private:
     template <class U> friend class qzAutoPointer;
+    template <class U, class... Args> friend qzAutoPointer<U> qzMakeAutoPointer(Args&&... args);
 
     template <class U> static void DestroyAs(const void* object) { delete static_cast<const U*>(object); }
 
@@ -152,19 +161,44 @@ private:
 
     void Release() noexcept
     {
-        if (!m_block)
-            return;
-        if (--m_block->count == 0)
-        {
-            if (m_block->owner)
-                m_block->destroy(m_block->created);
-            delete m_block;
-        }
-        m_block = nullptr;
+        // Detach first: destroying the object may release other pointers, even copies of this one.
+        detail::qzAutoPointerBlock* block = std::exchange(m_block, nullptr);
         m_object = nullptr;
+        if (block && --block->count == 0)
+        {
+            if (block->owner)
+                block->destroy(block->created);
+            block->release(block);
+        }
     }
 
     detail::qzAutoPointerBlock* m_block = nullptr;
     T* m_object = nullptr;
 };
+/// Creates an owned object and its count block in one allocation.
+template <class T, class... Args> qzAutoPointer<T> qzMakeAutoPointer(Args&&... args)
+{
+    struct Combined
+    {
+        detail::qzAutoPointerBlock block;
+        alignas(T) unsigned char storage[sizeof(T)];
+    };
+    auto* combined = new Combined;
+    T* object;
+    try
+    {
+        object = new (combined->storage) T(std::forward<Args>(args)...);
+    }
+    catch (...)
+    {
+        delete combined;
+        throw;
+    }
+    combined->block = {1u, true, object, [](const void* p) { static_cast<const T*>(p)->~T(); },
+                       [](detail::qzAutoPointerBlock* b) { delete reinterpret_cast<Combined*>(b); }};
+    qzAutoPointer<T> result;
+    result.m_block = &combined->block;
+    result.m_object = object;
+    return result;
+}
 } // namespace misc
