@@ -8,3 +8,4 @@
 #include "brimlib/qzFileSystem.h"
 #include "brimlib/qzFileStreams.h"
 #include "brimlib/qzResource.h"
+#include "brimlib/qzTVector.h"

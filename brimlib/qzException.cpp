@@ -77,7 +77,7 @@ const ErrorText kCadcamTexts[] = {
     {2139, "Unknown tool type"},
     {2183, "Invalid tool profile"},
     {2189, "Cannot normalize a zero-length vector"},
-    {2190, "Invalid geometric element"},
+    {2190, "Contour has no elements"},
     {2192, "Contour is not closed"},
     {2193, "Unsupported geometric element"},
     {2194, "Tool profile not recognized"},

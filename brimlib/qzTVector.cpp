@@ -1,0 +1,69 @@
+#include "brimlib/qzTVector.h"
+
+#include "brimlib/qzException.h"
+
+#include <cmath>
+
+namespace mathdef
+{
+namespace
+{
+[[noreturn]] void ThrowZeroVector()
+{
+    throw misc::qzMathException("Cannot normalize a zero vector", misc::qzMathException::DIVISION_BY_ZERO);
+}
+} // namespace
+
+template <class T> T qzTVector2<T>::Length() const
+{
+    return std::hypot(m_x, m_y);
+}
+
+template <class T> qzTVector2<T>& qzTVector2<T>::Normalize()
+{
+    const T length = Length();
+    if (length == T(0))
+        ThrowZeroVector();
+    m_x /= length;
+    m_y /= length;
+    return *this;
+}
+
+template <class T> T qzTVector3<T>::Length() const
+{
+    return std::sqrt(Dot(*this));
+}
+
+template <class T> qzTVector3<T>& qzTVector3<T>::Normalize()
+{
+    const T length = Length();
+    if (length == T(0))
+        ThrowZeroVector();
+    m_x /= length;
+    m_y /= length;
+    m_z /= length;
+    return *this;
+}
+
+template <class T> void qzTVector3<T>::GenerateOrthonormalBasis(qzTVector3& u, qzTVector3& v, qzTVector3& w)
+{
+    w.Normalize();
+    // u is perpendicular to w, built from w's two largest components for stability.
+    if (std::abs(w.m_x) >= std::abs(w.m_y))
+    {
+        const T inverse = T(1) / std::sqrt(w.m_x * w.m_x + w.m_z * w.m_z);
+        u = qzTVector3(-w.m_z * inverse, T(0), w.m_x * inverse);
+    }
+    else
+    {
+        const T inverse = T(1) / std::sqrt(w.m_y * w.m_y + w.m_z * w.m_z);
+        u = qzTVector3(T(0), w.m_z * inverse, -w.m_y * inverse);
+    }
+    v = w.Cross(u);
+}
+
+template class qzTVector2<float>;
+template class qzTVector2<double>;
+template class qzTVector3<float>;
+template class qzTVector3<double>;
+} // namespace mathdef
