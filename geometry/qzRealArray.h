@@ -1,0 +1,74 @@
+// Fixed-size arrays of reals: a checked 1D array, a row-major 2D block and a view of one row.
+#pragma once
+
+#include "tessaform_export.h"
+
+namespace misc
+{
+/// An owned block of `count` reals (zero-initialised) with checked access.
+template <class T> class TESSAFORM_API qzRealArray
+{
+public:
+    explicit qzRealArray(unsigned count = 0);
+    qzRealArray(const qzRealArray& other);
+    qzRealArray& operator=(const qzRealArray& other);
+    ~qzRealArray();
+
+    /// The element; qzIdxRangeException<unsigned> (count - 1, i) when i >= count.
+    T& operator[](const unsigned& i);
+    const T& operator[](const unsigned& i) const;
+    unsigned GetCount() const { return m_count; }
+
+private:
+    T* m_data;
+    unsigned m_count;
+};
+
+/// A non-owning view of one row of C reals (unchecked access).
+template <class T, unsigned C> class qzRealArrayRowl
+{
+public:
+    explicit qzRealArrayRowl(T* row) : m_row(row) {}
+    T& operator[](const unsigned& i) const { return m_row[i]; }
+
+private:
+    T* m_row;
+};
+
+/// An owned block of R x C reals in row-major order; `[]` gives a row view (unchecked).
+template <class T, unsigned R, unsigned C> class TESSAFORM_API qzRealArray2Drc
+{
+public:
+    qzRealArray2Drc();
+    qzRealArray2Drc(const qzRealArray2Drc& other);
+    qzRealArray2Drc& operator=(const qzRealArray2Drc& other);
+    ~qzRealArray2Drc();
+
+    qzRealArrayRowl<T, C> operator[](const unsigned& row) { return qzRealArrayRowl<T, C>(m_data + row * C); }
+    qzRealArrayRowl<const T, C> operator[](const unsigned& row) const
+    {
+        return qzRealArrayRowl<const T, C>(m_data + row * C);
+    }
+    T* GetData() { return m_data; }
+    const T* GetData() const { return m_data; }
+
+protected:
+    T* m_data;
+};
+} // namespace misc
+
+namespace misc
+{
+extern template class qzRealArray<float>;
+extern template class qzRealArray<double>;
+extern template class qzRealArray2Drc<float, 1, 1>;
+extern template class qzRealArray2Drc<double, 1, 1>;
+extern template class qzRealArray2Drc<float, 2, 2>;
+extern template class qzRealArray2Drc<double, 2, 2>;
+extern template class qzRealArray2Drc<float, 3, 3>;
+extern template class qzRealArray2Drc<double, 3, 3>;
+extern template class qzRealArray2Drc<float, 4, 4>;
+extern template class qzRealArray2Drc<double, 4, 4>;
+extern template class qzRealArray2Drc<float, 4, 1>;
+extern template class qzRealArray2Drc<double, 4, 1>;
+} // namespace misc
