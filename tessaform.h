@@ -3,4 +3,5 @@
 
 #include "brimlib/brimlib.h"
 #include "foundation/foundation.h"
+#include "geometry/geometry.h"
 #include "locale/locale.h"
