@@ -15,3 +15,7 @@ echo "== basic_streams: values, a string and an embedded file through memory and
 echo
 echo "== checksum_trailer: MD5 trailer on a file and a memory stream, then one changed byte"
 "$build/examples/checksum_trailer"
+
+echo
+echo "== tool_profile: a ball-nose end mill half-profile of lines and arcs, polygonized at two tolerances"
+"$build/examples/tool_profile"
