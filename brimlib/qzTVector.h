@@ -72,8 +72,8 @@ private:
     T m_x, m_y, m_z;
 };
 
-extern template class qzTVector2<float>;
-extern template class qzTVector2<double>;
-extern template class qzTVector3<float>;
-extern template class qzTVector3<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzTVector2<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzTVector2<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzTVector3<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzTVector3<double>;
 } // namespace mathdef

@@ -100,6 +100,6 @@ private:
     mutable w_basic_filebuf<C> m_buffer;
 };
 
-extern template class w_basic_filebuf<char>;
-extern template class basic_ifstream_ex<char>;
-extern template class basic_ofstream_ex<char>;
+extern template class TESSAFORM_EXTERN_TEMPLATE w_basic_filebuf<char>;
+extern template class TESSAFORM_EXTERN_TEMPLATE basic_ifstream_ex<char>;
+extern template class TESSAFORM_EXTERN_TEMPLATE basic_ofstream_ex<char>;

@@ -25,6 +25,6 @@ private:
     T m_index;
 };
 
-extern template class qzIdxRangeException<unsigned int>;
-extern template class qzIdxRangeException<qzUInt64>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzIdxRangeException<unsigned int>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzIdxRangeException<qzUInt64>;
 } // namespace misc

@@ -50,6 +50,6 @@ private:
     T m_value;
 };
 
-extern template class qzRangeException<float>;
-extern template class qzRangeException<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzRangeException<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzRangeException<double>;
 } // namespace misc

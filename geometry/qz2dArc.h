@@ -62,6 +62,6 @@ private:
     Ranged m_sweep;
 };
 
-extern template class qz2dArc<float>;
-extern template class qz2dArc<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dArc<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dArc<double>;
 } // namespace cadcam

@@ -44,6 +44,6 @@ private:
     T m_minX, m_minY, m_maxX, m_maxY;
 };
 
-extern template class qz2dBoundingBox<float>;
-extern template class qz2dBoundingBox<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dBoundingBox<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dBoundingBox<double>;
 } // namespace cadcam

@@ -82,8 +82,8 @@ private:
     T m_b;
 };
 
-extern template class qz2dParabola<float>;
-extern template class qz2dParabola<double>;
-extern template class qz2dEllipse<float>;
-extern template class qz2dEllipse<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dParabola<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dParabola<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dEllipse<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dEllipse<double>;
 } // namespace cadcam

@@ -84,8 +84,8 @@ public:
     void AcceptVisitor(qz2dGeometryVisitor<T>& visitor) override;
 };
 
-extern template class qz2dContour<float>;
-extern template class qz2dContour<double>;
-extern template class qz2dClosedContour<float>;
-extern template class qz2dClosedContour<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dContour<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dContour<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dClosedContour<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dClosedContour<double>;
 } // namespace cadcam

@@ -41,6 +41,6 @@ private:
     qzMatrix<T, 3, 3> m_matrix;
 };
 
-extern template class qz2dContourTransformationFactory<float>;
-extern template class qz2dContourTransformationFactory<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dContourTransformationFactory<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dContourTransformationFactory<double>;
 } // namespace cadcam

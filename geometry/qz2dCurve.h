@@ -72,8 +72,8 @@ private:
     std::vector<qzTPoint2d<T>> m_controlPoints;
 };
 
-extern template class qz2dCurve<float>;
-extern template class qz2dCurve<double>;
-extern template class qz2dSpline<float>;
-extern template class qz2dSpline<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dCurve<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dCurve<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dSpline<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dSpline<double>;
 } // namespace cadcam

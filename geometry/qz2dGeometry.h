@@ -52,6 +52,6 @@ private:
     mutable bool m_boxDirty;
 };
 
-extern template class qz2dGeometry<float>;
-extern template class qz2dGeometry<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dGeometry<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dGeometry<double>;
 } // namespace cadcam

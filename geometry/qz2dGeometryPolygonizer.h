@@ -39,6 +39,6 @@ private:
     misc::qzAutoPointer<qz2dPolyLine<T>> m_output;
 };
 
-extern template class qz2dGeometryPolygonizer<float>;
-extern template class qz2dGeometryPolygonizer<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dGeometryPolygonizer<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dGeometryPolygonizer<double>;
 } // namespace cadcam

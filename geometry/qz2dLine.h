@@ -42,6 +42,6 @@ private:
     misc::qzAutoPointer<qz2dPoint<T>> m_end;
 };
 
-extern template class qz2dLine<float>;
-extern template class qz2dLine<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dLine<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dLine<double>;
 } // namespace cadcam

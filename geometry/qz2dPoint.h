@@ -45,6 +45,6 @@ private:
     T m_y;
 };
 
-extern template class qz2dPoint<float>;
-extern template class qz2dPoint<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dPoint<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dPoint<double>;
 } // namespace cadcam

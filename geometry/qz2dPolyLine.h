@@ -69,6 +69,6 @@ private:
     PointList m_points;
 };
 
-extern template class qz2dPolyLine<float>;
-extern template class qz2dPolyLine<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dPolyLine<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dPolyLine<double>;
 } // namespace cadcam

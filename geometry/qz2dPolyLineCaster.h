@@ -33,6 +33,6 @@ private:
     misc::qzAutoPointer<qz2dGeometry<T>> m_source;
 };
 
-extern template class qz2dPolyLineCaster<float>;
-extern template class qz2dPolyLineCaster<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dPolyLineCaster<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz2dPolyLineCaster<double>;
 } // namespace cadcam

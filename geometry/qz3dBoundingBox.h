@@ -34,6 +34,6 @@ private:
     qzTPoint3d<T> m_max;
 };
 
-extern template class qz3dBoundingBox<float>;
-extern template class qz3dBoundingBox<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dBoundingBox<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dBoundingBox<double>;
 } // namespace cadcam

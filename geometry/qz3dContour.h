@@ -128,10 +128,10 @@ private:
     PointList m_points;
 };
 
-extern template class qz3dContour<float>;
-extern template class qz3dContour<double>;
-extern template class qz3dClosedContour<float>;
-extern template class qz3dClosedContour<double>;
-extern template class qz3dPolyLine<float>;
-extern template class qz3dPolyLine<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dContour<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dContour<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dClosedContour<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dClosedContour<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dPolyLine<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dPolyLine<double>;
 } // namespace cadcam

@@ -93,10 +93,10 @@ private:
     std::vector<qzTPoint3d<T>> m_controlPoints;
 };
 
-extern template class qz3dArc<float>;
-extern template class qz3dArc<double>;
-extern template class qz3dCurve<float>;
-extern template class qz3dCurve<double>;
-extern template class qz3dSpline<float>;
-extern template class qz3dSpline<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dArc<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dArc<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dCurve<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dCurve<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dSpline<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dSpline<double>;
 } // namespace cadcam

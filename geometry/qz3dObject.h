@@ -121,8 +121,8 @@ public:
     virtual void Reverse() = 0;
 };
 
-extern template class qz3dObject<float>;
-extern template class qz3dObject<double>;
-extern template class qz3dGeometry<float>;
-extern template class qz3dGeometry<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dObject<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dObject<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dGeometry<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dGeometry<double>;
 } // namespace cadcam

@@ -71,8 +71,8 @@ private:
     misc::qzAutoPointer<qz3dPoint<T>> m_end;
 };
 
-extern template class qz3dPoint<float>;
-extern template class qz3dPoint<double>;
-extern template class qz3dLine<float>;
-extern template class qz3dLine<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dPoint<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dPoint<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dLine<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dLine<double>;
 } // namespace cadcam

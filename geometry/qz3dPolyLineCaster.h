@@ -29,6 +29,6 @@ private:
     misc::qzAutoPointer<qz3dGeometry<T>> m_source;
 };
 
-extern template class qz3dPolyLineCaster<float>;
-extern template class qz3dPolyLineCaster<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dPolyLineCaster<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qz3dPolyLineCaster<double>;
 } // namespace cadcam

@@ -56,16 +56,16 @@ private:
     static qzTPoint3d<T> CreateIntermediaryPoint(const qzTPoint3d<T>& a, const qzTPoint3d<T>& b, const T& t);
 };
 
-extern template class qzMatrix<float, 1, 1>;
-extern template class qzMatrix<double, 1, 1>;
-extern template class qzMatrix<float, 2, 2>;
-extern template class qzMatrix<double, 2, 2>;
-extern template class qzMatrix<float, 3, 3>;
-extern template class qzMatrix<double, 3, 3>;
-extern template class qzMatrix<float, 4, 4>;
-extern template class qzMatrix<double, 4, 4>;
-extern template class qzMatrix<float, 4, 1>;
-extern template class qzMatrix<double, 4, 1>;
-extern template class qzMatrixTransformationsFactory<float>;
-extern template class qzMatrixTransformationsFactory<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzMatrix<float, 1, 1>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzMatrix<double, 1, 1>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzMatrix<float, 2, 2>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzMatrix<double, 2, 2>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzMatrix<float, 3, 3>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzMatrix<double, 3, 3>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzMatrix<float, 4, 4>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzMatrix<double, 4, 4>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzMatrix<float, 4, 1>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzMatrix<double, 4, 1>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzMatrixTransformationsFactory<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzMatrixTransformationsFactory<double>;
 } // namespace cadcam

@@ -59,16 +59,16 @@ protected:
 
 namespace misc
 {
-extern template class qzRealArray<float>;
-extern template class qzRealArray<double>;
-extern template class qzRealArray2Drc<float, 1, 1>;
-extern template class qzRealArray2Drc<double, 1, 1>;
-extern template class qzRealArray2Drc<float, 2, 2>;
-extern template class qzRealArray2Drc<double, 2, 2>;
-extern template class qzRealArray2Drc<float, 3, 3>;
-extern template class qzRealArray2Drc<double, 3, 3>;
-extern template class qzRealArray2Drc<float, 4, 4>;
-extern template class qzRealArray2Drc<double, 4, 4>;
-extern template class qzRealArray2Drc<float, 4, 1>;
-extern template class qzRealArray2Drc<double, 4, 1>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzRealArray<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzRealArray<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzRealArray2Drc<float, 1, 1>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzRealArray2Drc<double, 1, 1>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzRealArray2Drc<float, 2, 2>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzRealArray2Drc<double, 2, 2>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzRealArray2Drc<float, 3, 3>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzRealArray2Drc<double, 3, 3>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzRealArray2Drc<float, 4, 4>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzRealArray2Drc<double, 4, 4>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzRealArray2Drc<float, 4, 1>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzRealArray2Drc<double, 4, 1>;
 } // namespace misc

@@ -190,10 +190,10 @@ public:
     static T GetDistanceLineSegmentPoint(const qzTPoint3d<T>& a, const qzTPoint3d<T>& b, const qzTPoint3d<T>& p);
 };
 
-extern template class qzTPoint2d<float>;
-extern template class qzTPoint2d<double>;
-extern template class qzTPoint3d<float>;
-extern template class qzTPoint3d<double>;
-extern template class qzTPointUtils<qzTPoint3d<float>>;
-extern template class qzTPointUtils<qzTPoint3d<double>>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzTPoint2d<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzTPoint2d<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzTPoint3d<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzTPoint3d<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzTPointUtils<qzTPoint3d<float>>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzTPointUtils<qzTPoint3d<double>>;
 } // namespace cadcam
