@@ -79,8 +79,13 @@ public:
     /// Embeds the held file; "Accessing NULL pointer" without one.
     qzBinOutputStream& operator<<(const qzTempFile& file);
 
-private:
+protected:
+    // Not public: 64-bit values go through qzStreamableUnsignedInt64, so that an `unsigned long`
+    // (4 bytes in the format) can never pick the 8-byte form by accident. Protected so that
+    // record writers can bring the whole overload set in with a using-declaration.
     qzBinOutputStream& operator<<(const qzUInt64& value);
+
+private:
     void WriteFileKnowingSize(qzIFStream& file, unsigned int size);
     void WriteBytes(const void* bytes, qzUInt64 size) { m_stream.Write(bytes, size); }
     template <class U> void WriteFixed(U value);
@@ -103,7 +108,9 @@ private:
 /// Value readers are virtual so that a reader of an older layout can replace one.
 class TESSAFORM_API qzBIBasicTypes
 {
-private:
+protected:
+    // The 8-byte reader of qzStreamableUnsignedInt64; protected for the same reason as the
+    // writer's.
     virtual qzBinInputStream& operator>>(qzUInt64& value);
 
 public:
