@@ -1,0 +1,4 @@
+// Umbrella header of parameter validation.
+#pragma once
+
+#include "validation/qzCCWith2DegOptionsList.h"
