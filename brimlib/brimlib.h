@@ -1,4 +1,5 @@
-// Umbrella header of the sibling-library stand-in: exceptions, shared pointer, files, text.
+// Umbrella header of the sibling-library stand-in: exceptions, shared pointer, files, text,
+// vectors, units, the parameter model and machine definitions.
 #pragma once
 
 #include "brimlib/qzTypes.h"
@@ -9,3 +10,13 @@
 #include "brimlib/qzFileStreams.h"
 #include "brimlib/qzResource.h"
 #include "brimlib/qzTVector.h"
+#include "brimlib/qzMeasurable.h"
+#include "brimlib/qzPercentOrValueParameter.h"
+#include "brimlib/qzLinkParams.h"
+#include "brimlib/qzCollCtrlParams.h"
+#include "brimlib/qzRoughingParams.h"
+#include "brimlib/qzTpCalcMethodsParams.h"
+#include "brimlib/qzAreaParams.h"
+#include "brimlib/qzMachDef.h"
+#include "brimlib/qz5axParams.h"
+#include "brimlib/qz5axParamsValidator.h"

@@ -1,0 +1,44 @@
+// Units of measurable objects.
+#pragma once
+
+#include "tessaform_export.h"
+
+namespace measures
+{
+/// Units of length.
+class TESSAFORM_API qzUnitsFactory
+{
+public:
+    enum Units : int
+    {
+        NONE = 0,   ///< not set
+        METRIC = 1, ///< millimetres
+        INCH = 2
+    };
+
+    /// Factor that converts a length from `from` to `to` (1 when either is NONE).
+    static double ConversionFactor(Units from, Units to);
+};
+
+/// An object that carries units.
+class TESSAFORM_API qzMeasurable
+{
+public:
+    explicit qzMeasurable(qzUnitsFactory::Units units = qzUnitsFactory::METRIC);
+    qzMeasurable(const qzMeasurable&) = default;
+    qzMeasurable& operator=(const qzMeasurable&) = default;
+    virtual ~qzMeasurable();
+
+    qzUnitsFactory::Units GetUnits() const { return m_units; }
+    /// Sets the units; with `convert` the object's lengths are scaled to the new units first.
+    void SetUnits(qzUnitsFactory::Units units, bool convert);
+
+protected:
+    /// Scales the object's lengths by `factor` on a change to `units`. Objects whose values are
+    /// not lengths, or that keep values as entered, leave this empty.
+    virtual void Scale(qzUnitsFactory::Units units, const double& factor);
+
+private:
+    qzUnitsFactory::Units m_units;
+};
+} // namespace measures

@@ -1,0 +1,31 @@
+// A length given either as a value or as a percentage of a reference.
+#pragma once
+
+#include "brimlib/qzMeasurable.h"
+
+/// Either a percentage (of a reference the user of the parameter knows, such as the tool
+/// diameter) or an absolute value in the object's units.
+class TESSAFORM_API qzPercentOrValueParameter : public measures::qzMeasurable
+{
+public:
+    explicit qzPercentOrValueParameter(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC);
+    /// A value (not a percentage).
+    qzPercentOrValueParameter(double value, measures::qzUnitsFactory::Units units);
+
+    bool IsPercent() const { return m_isPercent; }
+    double GetPercent() const { return m_percent; }
+    double GetValue() const { return m_value; }
+    /// Makes the parameter a percentage.
+    void SetPercent(double percent);
+    /// Makes the parameter a value.
+    void SetValue(double value);
+    /// The length it stands for: the value, or the percentage of `reference`.
+    double GetActualValue(double reference) const;
+
+    bool operator==(const qzPercentOrValueParameter& other) const;
+
+private:
+    bool m_isPercent;
+    double m_percent;
+    double m_value;
+};
