@@ -4,4 +4,6 @@
 #include "brimlib/brimlib.h"
 #include "foundation/foundation.h"
 #include "geometry/geometry.h"
+#include "validation/validation.h"
+#include "paramformat/paramformat.h"
 #include "locale/locale.h"
