@@ -19,3 +19,7 @@ echo "== checksum_trailer: MD5 trailer on a file and a memory stream, then one c
 echo
 echo "== tool_profile: a ball-nose end mill half-profile of lines and arcs, polygonized at two tolerances"
 "$build/examples/tool_profile"
+
+echo
+echo "== param_writer: a 5-axis finishing operation written in the binary parameter format"
+"$build/examples/param_writer"
