@@ -88,6 +88,29 @@ int main()
     const auto problems = qz5axParamsValidator::Validate(params, true);
     std::printf("validator findings: %zu\n", problems.size());
 
+    // What the host has to collect from the model before the calculation can run.
+    const qz5axGeoDependChecker needs(params, true);
+    const struct
+    {
+        const char* what;
+        bool needed;
+    } inputs[] = {
+        {"machining surfaces", needs.NeedMachiningSurfaces()},
+        {"drive surfaces", needs.NeedDriveSurfaces()},
+        {"check surfaces of operation 1", needs.NeedCheckSurfaces(qzCollCtrlParams::OPERATION_1)},
+        {"projection curves", needs.NeedProjectionCurves()},
+        {"2D containment curves", needs.Need2dContainmentCurves()},
+        {"tilt lines", needs.NeedTiltLines()},
+        {"tilt curve", needs.NeedTiltCurve()},
+        {"stock definition", needs.NeedStockDef()},
+        {"drill points", needs.NeedDrillPoints()},
+    };
+    std::printf("input geometry needed:");
+    for (const auto& input : inputs)
+        if (input.needed)
+            std::printf(" [%s]", input.what);
+    std::printf("\n");
+
     misc::qzTempFile file(misc::qzFileSystem::GetTempDirectory(), "qzp");
     file.Init();
     {

@@ -2,3 +2,4 @@
 #pragma once
 
 #include "validation/qzCCWith2DegOptionsList.h"
+#include "validation/qz5axGeoDependChecker.h"
