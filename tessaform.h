@@ -6,4 +6,5 @@
 #include "geometry/geometry.h"
 #include "validation/validation.h"
 #include "paramformat/paramformat.h"
+#include "mesh/mesh.h"
 #include "locale/locale.h"

@@ -18,6 +18,7 @@ public:
     qzFileName(const std::string& path, bool isFile);
 
     const std::string& GetFullPath() const { return m_path; }
+    const std::string& GetFilePath() const { return m_path; }
     /// Directory part, with its trailing separator ("" for a bare name).
     std::string GetDirectory() const;
     /// File name with extension.

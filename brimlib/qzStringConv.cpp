@@ -1,6 +1,10 @@
 #include "brimlib/qzStringConv.h"
 
+#include "brimlib/qzException.h"
+
 #include <charconv>
+#include <cstdint>
+#include <cstdlib>
 
 namespace misc
 {
@@ -36,6 +40,76 @@ std::string FormatReal(float value, int precision)
     return FormatRealImpl(value, precision);
 }
 } // namespace detail
+
+namespace
+{
+/// The common short decimals ("-12.5", "1.5e-3") without a general conversion: when the digits
+/// form a mantissa m below 2^53 and the power of ten 10^k has |k| <= 22, both are exact doubles
+/// and one multiplication or division rounds correctly (Clinger's fast path). False for anything
+/// else, which the general conversion handles.
+bool FastDecimal(const char* c, const char* last, double& value)
+{
+    static const double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const bool negative = c != last && *c == '-';
+    c += negative;
+    std::uint64_t mantissa = 0;
+    const char* const digitsStart = c;
+    for (; c != last && static_cast<unsigned>(*c - '0') < 10; ++c)
+        mantissa = mantissa * 10 + static_cast<unsigned>(*c - '0');
+    int digits = static_cast<int>(c - digitsStart);
+    int exponent = 0;
+    if (c != last && *c == '.')
+    {
+        const char* const fraction = ++c;
+        for (; c != last && static_cast<unsigned>(*c - '0') < 10; ++c)
+            mantissa = mantissa * 10 + static_cast<unsigned>(*c - '0');
+        exponent = -static_cast<int>(c - fraction);
+        digits -= exponent;
+    }
+    // At most 19 digits cannot overflow the mantissa.
+    if (digits == 0 || digits > 19)
+        return false;
+    if (c != last && (*c == 'e' || *c == 'E'))
+    {
+        ++c;
+        const bool negativeExponent = c != last && *c == '-';
+        if (c != last && (*c == '-' || *c == '+'))
+            ++c;
+        const char* const exponentStart = c;
+        int e = 0;
+        for (; c != last && static_cast<unsigned>(*c - '0') < 10 && c - exponentStart < 4; ++c)
+            e = e * 10 + (*c - '0');
+        if (c == exponentStart)
+            return false;
+        exponent += negativeExponent ? -e : e;
+    }
+    if (c != last || exponent < -22 || exponent > 22 || mantissa > (std::uint64_t(1) << 53))
+        return false;
+    const double m = static_cast<double>(mantissa);
+    value = exponent < 0 ? m / kPowers[-exponent] : m * kPowers[exponent];
+    if (negative)
+        value = -value;
+    return true;
+}
+} // namespace
+
+void to_value(const std::string& text, double& value)
+{
+    const char* first = text.data();
+    const char* last = first + text.size();
+    // from_chars takes no leading plus sign; a number text may have one.
+    if (first != last && *first == '+' && last - first > 1 && first[1] != '-' && first[1] != '+')
+        ++first;
+    if (FastDecimal(first, last, value))
+        return;
+    double result = 0.0;
+    const std::from_chars_result r = std::from_chars(first, last, result);
+    if (first == last || r.ec == std::errc::invalid_argument || r.ptr != last)
+        throw qzException(0, "Invalid number: '" + text + "'");
+    // Out of range: like strtod, the nearest representable (infinity or a denormal/zero) value.
+    value = r.ec == std::errc::result_out_of_range ? std::strtod(std::string(first, last).c_str(), nullptr) : result;
+}
 
 std::wstring to_wide(const std::string& text)
 {

@@ -43,6 +43,11 @@ template <class T> std::string from_value(const T& value, int precision)
         return from_value(value);
 }
 
+/// Decimal text to a number (as std::strtod, but independent of the locale and without leading
+/// spaces); throws misc::qzException 0 "Invalid number: '<text>'" when the whole text is not one
+/// number.
+TESSAFORM_API void to_value(const std::string& text, double& value);
+
 /// Narrow text (UTF-8; a byte that is not part of a valid sequence keeps its own value) to wide.
 TESSAFORM_API std::wstring to_wide(const std::string& text);
 

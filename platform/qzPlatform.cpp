@@ -1,5 +1,6 @@
 #include "platform/qzPlatform.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -9,6 +10,7 @@
 #if defined(_WIN32)
 #  include <windows.h>
 #else
+#  include <sys/mman.h>
 #  include <unistd.h>
 #endif
 
@@ -193,6 +195,21 @@ std::string SystemLanguageName()
 {
     const std::string configured = ConfiguredSystemLocale();
     return LanguageNameOfLocale(configured.empty() ? EnvironmentLocale() : configured);
+}
+
+void AdviseHugePages(void* block, std::size_t bytes)
+{
+#if defined(MADV_HUGEPAGE)
+    // madvise wants a page-aligned start; the partial page before it is not worth advising.
+    const std::size_t page = 4096;
+    const auto start = (reinterpret_cast<std::uintptr_t>(block) + page - 1) & ~(page - 1);
+    const auto end = reinterpret_cast<std::uintptr_t>(block) + bytes;
+    if (end > start + 2 * 1024 * 1024)
+        madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+#else
+    (void)block;
+    (void)bytes;
+#endif
 }
 
 void ShowMessageBox(const std::string& text)

@@ -3,6 +3,7 @@
 
 #include "tessaform_export.h"
 
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -28,6 +29,10 @@ TESSAFORM_API std::string SystemLanguageName();
 
 /// English name of the language of a POSIX locale name such as "de_DE.UTF-8".
 TESSAFORM_API std::string LanguageNameOfLocale(const std::string& locale);
+
+/// Asks the system to back a large, not yet touched block with huge pages, which makes its
+/// first use far cheaper; a hint only (no effect where unsupported).
+TESSAFORM_API void AdviseHugePages(void* block, std::size_t bytes);
 
 /// Receiver of message-box texts.
 using MessageSink = std::function<void(const std::string& text)>;
