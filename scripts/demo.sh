@@ -23,3 +23,11 @@ echo "== tool_profile: a ball-nose end mill half-profile of lines and arcs, poly
 echo
 echo "== param_writer: a 5-axis finishing operation written in the binary parameter format"
 "$build/examples/param_writer"
+
+echo
+echo "== stl_convert: bundled ASCII and binary STL samples read, described and written in the other variant"
+out=$(mktemp -d)
+"$build/examples/stl_convert" "$root/examples/data/tetrahedron_ascii.stl" "$out/tetrahedron_binary.stl"
+"$build/examples/stl_convert" "$root/examples/data/pyramid_binary.stl" "$out/pyramid_ascii.stl"
+"$build/examples/stl_convert" "$out/pyramid_ascii.stl" "$out/pyramid_again.stl"
+rm -rf "$out"
