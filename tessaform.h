@@ -7,4 +7,5 @@
 #include "validation/validation.h"
 #include "paramformat/paramformat.h"
 #include "mesh/mesh.h"
+#include "toolpath/toolpath.h"
 #include "locale/locale.h"

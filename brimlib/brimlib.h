@@ -20,3 +20,5 @@
 #include "brimlib/qzMachDef.h"
 #include "brimlib/qz5axParams.h"
 #include "brimlib/qz5axParamsValidator.h"
+#include "brimlib/qzCNCMove.h"
+#include "brimlib/qzPostedMove.h"

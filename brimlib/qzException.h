@@ -98,7 +98,9 @@ public:
         ZERO_LENGTH_VECTOR = 2189,
         EMPTY_CONTOUR = 2190,
         OPEN_CONTOUR = 2192,
-        TOO_FEW_POLYLINE_POINTS = 2216
+        TOO_FEW_POLYLINE_POINTS = 2216,
+        UNKNOWN_SECTION_TYPE = 2639,
+        NOT_A_LINK_SECTION = 2640
     };
 
     explicit qzcadcamException(errorIDD id, const misc::qzException* previous = nullptr);

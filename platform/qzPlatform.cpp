@@ -1,5 +1,8 @@
 #include "platform/qzPlatform.h"
 
+#include <atomic>
+#include <cerrno>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -229,5 +232,118 @@ void ShowMessageBox(const std::string& text)
 MessageSink SetMessageSink(MessageSink sink)
 {
     return std::exchange(Sink(), std::move(sink));
+}
+
+namespace
+{
+#if !defined(_WIN32)
+constexpr std::size_t kHugePage = std::size_t(2) << 20;
+
+// Blocks of at least one huge page are mapped on a huge-page boundary, so the whole block can
+// be backed by huge pages; the slack of the over-sized mapping is unmapped again.
+std::size_t MappedLength(std::size_t bytes)
+{
+    const std::size_t page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    return (bytes + page - 1) / page * page;
+}
+
+// A huge page fresh from a hypervisor costs milliseconds to first touch (the host backs it page
+// by page), far more than recycled small pages; recycled huge pages cost a fraction of either.
+// So each block advises huge pages only while the last probe found them cheap: a slow first
+// huge page turns the advice off for that block and the next kSkippedAfterSlowProbe blocks.
+constexpr auto kCheapHugePage = std::chrono::microseconds(1000);
+constexpr unsigned kSkippedAfterSlowProbe = 32;
+std::atomic<unsigned> g_blocksWithoutHugePages{0};
+
+void AdviseHugePagesIfCheap(char* block, std::size_t length)
+{
+#  if defined(MADV_HUGEPAGE) && defined(MADV_NOHUGEPAGE)
+    unsigned skip = g_blocksWithoutHugePages.load(std::memory_order_relaxed);
+    while (skip && !g_blocksWithoutHugePages.compare_exchange_weak(skip, skip - 1, std::memory_order_relaxed))
+    {
+    }
+    if (skip || madvise(block, length, MADV_HUGEPAGE) != 0)
+        return;
+    const auto start = std::chrono::steady_clock::now();
+    static_cast<volatile char*>(static_cast<void*>(block))[0] = 0;
+    if (std::chrono::steady_clock::now() - start > kCheapHugePage)
+    {
+        madvise(block + kHugePage, length - kHugePage, MADV_NOHUGEPAGE);
+        g_blocksWithoutHugePages.store(kSkippedAfterSlowProbe, std::memory_order_relaxed);
+    }
+#  else
+    (void)block;
+    (void)length;
+#  endif
+}
+#endif
+} // namespace
+
+void* CommitBlock(std::size_t bytes)
+{
+    if (bytes == 0)
+        return nullptr;
+#if defined(_WIN32)
+    return VirtualAlloc(nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+#else
+    const std::size_t length = MappedLength(bytes);
+    if (length < bytes)
+        return nullptr;
+    const bool huge = length >= kHugePage;
+    const std::size_t mapped = huge ? length + kHugePage : length;
+    if (mapped < length)
+        return nullptr;
+    void* raw = mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (raw == MAP_FAILED)
+        return nullptr;
+    auto* base = static_cast<char*>(raw);
+    if (huge)
+    {
+        const auto address = reinterpret_cast<std::uintptr_t>(base);
+        const std::size_t lead = ((address + kHugePage - 1) & ~(kHugePage - 1)) - address;
+        if (lead)
+            munmap(base, lead);
+        if (kHugePage - lead)
+            munmap(base + lead + length, kHugePage - lead);
+        base += lead;
+        AdviseHugePagesIfCheap(base, length);
+    }
+    // Commit now: later first touches inside the hot allocation path would cost a fault each.
+#  if defined(MADV_POPULATE_WRITE)
+    if (madvise(base, length, MADV_POPULATE_WRITE) == 0)
+        return base;
+    if (errno != EINVAL) // out of memory; kernels without the call say EINVAL and get touched
+    {
+        munmap(base, length);
+        return nullptr;
+    }
+#  endif
+    const std::size_t page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    for (std::size_t offset = 0; offset < length; offset += page)
+        static_cast<volatile char*>(static_cast<void*>(base))[offset] = 0;
+    return base;
+#endif
+}
+
+void ReleaseCommittedBlock(void* block, std::size_t bytes)
+{
+    if (!block)
+        return;
+#if defined(_WIN32)
+    (void)bytes;
+    VirtualFree(block, 0, MEM_RELEASE);
+#else
+    munmap(block, MappedLength(bytes));
+#endif
+}
+
+void* HeapAllocate(std::size_t bytes)
+{
+    return std::malloc(bytes ? bytes : 1);
+}
+
+void HeapRelease(void* block)
+{
+    std::free(block);
 }
 } // namespace platform

@@ -34,6 +34,16 @@ TESSAFORM_API std::string LanguageNameOfLocale(const std::string& locale);
 /// first use far cheaper; a hint only (no effect where unsupported).
 TESSAFORM_API void AdviseHugePages(void* block, std::size_t bytes);
 
+/// A block of committed, zeroed read-write memory of at least `bytes` bytes whose pages are
+/// already backed (huge pages where the system offers them), or null on failure. Release it
+/// with ReleaseCommittedBlock and the same size.
+TESSAFORM_API void* CommitBlock(std::size_t bytes);
+TESSAFORM_API void ReleaseCommittedBlock(void* block, std::size_t bytes);
+
+/// Private-heap memory (POSIX: the C heap); null on failure.
+TESSAFORM_API void* HeapAllocate(std::size_t bytes);
+TESSAFORM_API void HeapRelease(void* block);
+
 /// Receiver of message-box texts.
 using MessageSink = std::function<void(const std::string& text)>;
 

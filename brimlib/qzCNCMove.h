@@ -1,0 +1,150 @@
+// Tool moves of a toolpath and the visitors that dispatch on their kind.
+#pragma once
+
+#include "tessaform_export.h"
+#include "geometry/qzTPoint.h"
+
+#include <cstddef>
+
+namespace cadcam
+{
+class qzCNCMove;
+class qz3axMove;
+class qz5axMove;
+
+/// Read-only visit of a move by its dynamic kind.
+class TESSAFORM_API qzCNCMoveVisitor
+{
+public:
+    qzCNCMoveVisitor() = default;
+    qzCNCMoveVisitor(const qzCNCMoveVisitor&) = default;
+    qzCNCMoveVisitor& operator=(const qzCNCMoveVisitor&) = default;
+    virtual ~qzCNCMoveVisitor();
+    virtual void Visit(const qz5axMove& move) = 0;
+    virtual void Visit(const qz3axMove& move) = 0;
+    virtual void Visit(const qzCNCMove& move) = 0;
+};
+
+/// Visit that may change the move.
+class TESSAFORM_API qzCNCMoveVisitorSetter
+{
+public:
+    qzCNCMoveVisitorSetter() = default;
+    qzCNCMoveVisitorSetter(const qzCNCMoveVisitorSetter&) = default;
+    qzCNCMoveVisitorSetter& operator=(const qzCNCMoveVisitorSetter&) = default;
+    virtual ~qzCNCMoveVisitorSetter();
+    virtual void Visit(qz5axMove& move) = 0;
+    virtual void Visit(qz3axMove& move) = 0;
+    virtual void Visit(qzCNCMove& move) = 0;
+};
+
+/// A tool position with its axis orientation and motion attributes.
+class TESSAFORM_API qzCNCMove
+{
+public:
+    using Point = qzTPoint3d<double>;
+
+    enum collState : int
+    {
+        NOT_CHECKED = 0,
+        NO_COLLISION = 1,
+        COLLISION = 2
+    };
+
+    qzCNCMove();
+    qzCNCMove(const Point& position, const Point& orientation);
+    qzCNCMove(const qzCNCMove&) = default;
+    qzCNCMove& operator=(const qzCNCMove&) = default;
+    virtual ~qzCNCMove();
+
+    virtual void AcceptVisitor(qzCNCMoveVisitor& visitor) const;
+    virtual void AcceptVisitor(qzCNCMoveVisitorSetter& visitor);
+
+    virtual const Point& GetPosition() const { return m_position; }
+    virtual void SetPosition(const Point& position) { m_position = position; }
+    virtual const Point& GetOrientation() const { return m_orientation; }
+    virtual void SetOrientation(const Point& orientation) { m_orientation = orientation; }
+
+    double GetFeedRate() const { return m_feedRate; }
+    void SetFeedRate(double feedRate) { m_feedRate = feedRate; }
+    bool IsRapidMove() const { return m_rapid; }
+    void SetRapidMove(bool rapid) { m_rapid = rapid; }
+    collState GetCollisionState() const { return m_collisionState; }
+    void SetCollisionState(collState state) { m_collisionState = state; }
+    double GetParameterizationAgainstOriginalPath() const { return m_parameterization; }
+    void SetParameterizationAgainstOriginalPath(double value) { m_parameterization = value; }
+
+    /// Every attribute equal (kinds are compared by qzMovesCompMethods).
+    bool operator==(const qzCNCMove& other) const;
+    bool operator!=(const qzCNCMove& other) const { return !(*this == other); }
+
+private:
+    Point m_position;
+    Point m_orientation;
+    double m_feedRate = 0.0;
+    double m_parameterization = 0.0;
+    collState m_collisionState = NOT_CHECKED;
+    bool m_rapid = false;
+};
+
+/// A move of a three-axis toolpath.
+class TESSAFORM_API qz3axMove : public qzCNCMove
+{
+public:
+    using qzCNCMove::qzCNCMove;
+
+    void AcceptVisitor(qzCNCMoveVisitor& visitor) const override;
+    void AcceptVisitor(qzCNCMoveVisitorSetter& visitor) override;
+
+    bool operator==(const qz3axMove& other) const { return qzCNCMove::operator==(other); }
+    bool operator!=(const qz3axMove& other) const { return !(*this == other); }
+};
+
+/// A move of a five-axis toolpath; may carry the surface contact it was computed from.
+class TESSAFORM_API qz5axMove : public qzCNCMove
+{
+public:
+    using qzCNCMove::qzCNCMove;
+
+    void AcceptVisitor(qzCNCMoveVisitor& visitor) const override;
+    void AcceptVisitor(qzCNCMoveVisitorSetter& visitor) override;
+
+    bool HasPotentialSurfaceData() const { return m_hasSurfaceData; }
+    /// Forgets the contact data.
+    void ClearPotentialSurfaceData();
+    const Point& GetPotentialSurfaceCP() const { return m_surfaceCP; }
+    void SetPotentialSurfaceCP(const Point& point);
+    const Point& GetPotentialSurfaceCPOrient() const { return m_surfaceCPOrient; }
+    void SetPotentialSurfaceCPOrient(const Point& orientation);
+    std::size_t GetPotentialSurfaceID() const { return m_surfaceID; }
+    void SetPotentialSurfaceID(std::size_t id);
+
+    bool operator==(const qz5axMove& other) const;
+    bool operator!=(const qz5axMove& other) const { return !(*this == other); }
+
+private:
+    Point m_surfaceCP;
+    Point m_surfaceCPOrient;
+    std::size_t m_surfaceID = 0;
+    bool m_hasSurfaceData = false;
+};
+
+/// Scales the lengths of a move (positions and contact points); orientations stay.
+class TESSAFORM_API qzCNCMoveScaleVisitor : public qzCNCMoveVisitorSetter
+{
+public:
+    explicit qzCNCMoveScaleVisitor(double factor);
+    qzCNCMoveScaleVisitor(const qzCNCMoveScaleVisitor&) = default;
+    qzCNCMoveScaleVisitor& operator=(const qzCNCMoveScaleVisitor&) = default;
+    ~qzCNCMoveScaleVisitor() override;
+
+    void Visit(qz5axMove& move) override;
+    void Visit(qz3axMove& move) override;
+    void Visit(qzCNCMove& move) override;
+
+    double GetFactor() const { return m_factor; }
+
+private:
+    double m_factor;
+};
+} // namespace cadcam

@@ -1,0 +1,24 @@
+// Locked allocator over the private heap, used for the axis values of enriched posted moves.
+#pragma once
+
+#include "tessaform_export.h"
+
+#include <cstddef>
+#include <mutex>
+
+class TESSAFORM_API qzHeapAllocator
+{
+public:
+    qzHeapAllocator();
+    ~qzHeapAllocator();
+    qzHeapAllocator(const qzHeapAllocator&) = delete;
+    qzHeapAllocator& operator=(const qzHeapAllocator&) = delete;
+
+    /// misc::qzException 0 "Failed to allocate memory" when the heap has no room.
+    void* allocate(std::size_t size);
+    /// A null pointer is ignored.
+    void free(void* block);
+
+private:
+    std::mutex m_lock;
+};

@@ -1,0 +1,212 @@
+// The toolpath tree: toolpath > passes > slices > sections > moves, all levels shared.
+#pragma once
+
+#include "tessaform_export.h"
+#include "brimlib/qzAutoPointer.h"
+#include "brimlib/qzMeasurable.h"
+#include "toolpath/qzMovesAccessor.h"
+
+#include <list>
+
+namespace cadcam
+{
+class qzTPSection;
+class qzTPContour;
+class qzTPLink;
+
+/// Visit of a section by its kind.
+class TESSAFORM_API qzTPSVisitor
+{
+public:
+    qzTPSVisitor() = default;
+    qzTPSVisitor(const qzTPSVisitor&) = default;
+    qzTPSVisitor& operator=(const qzTPSVisitor&) = default;
+    virtual ~qzTPSVisitor();
+    virtual void Visit(const qzTPLink& section) = 0;
+    virtual void Visit(const qzTPContour& section) = 0;
+    /// Sections of any other kind.
+    virtual void Visit(const qzTPSection& section) = 0;
+};
+
+/// A run of moves. Sections of kinds other than contour and link visit the last slot.
+class TESSAFORM_API qzTPSection : public qzMovesAccessor<qzMoveList>
+{
+public:
+    qzTPSection();
+    qzTPSection(const qzTPSection&);
+    qzTPSection& operator=(const qzTPSection&);
+    ~qzTPSection() override;
+
+    virtual void AcceptVisitor(qzTPSVisitor& visitor) const;
+};
+
+/// A cutting section.
+class TESSAFORM_API qzTPContour : public qzTPSection
+{
+public:
+    qzTPContour();
+    ~qzTPContour() override;
+    void AcceptVisitor(qzTPSVisitor& visitor) const override;
+
+protected:
+    void AssureSpace4Move() override {}
+};
+
+/// A linking section with its kind of link.
+class TESSAFORM_API qzTPLink : public qzTPSection
+{
+public:
+    enum Types : int
+    {
+        FIRST_ENTRY = 0,
+        LAST_EXIT = 1,
+        LEAD_IN = 2,
+        LEAD_OUT = 3,
+        GAP_ALONG_CUT = 4,
+        BETWEEN_SLICES = 5,
+        BETWEEN_PASSES = 6,
+        RETRACT = 7
+    };
+
+    explicit qzTPLink(Types type = BETWEEN_SLICES);
+    ~qzTPLink() override;
+    void AcceptVisitor(qzTPSVisitor& visitor) const override;
+
+    Types GetLinkType() const { return m_type; }
+    void SetLinkType(Types type) { m_type = type; }
+
+protected:
+    void AssureSpace4Move() override {}
+
+private:
+    Types m_type;
+};
+
+using qzSectionList = std::list<misc::qzAutoPointer<qzTPSection>>;
+
+/// The sections of one slice.
+class TESSAFORM_API qzTPSlice : public qzMovesAccessor<misc::qzCollectionOfContainers<qzSectionList>>
+{
+public:
+    using SectionPosition = qzSectionList::iterator;
+
+    qzTPSlice();
+    qzTPSlice(const qzTPSlice&);
+    qzTPSlice& operator=(const qzTPSlice&);
+    ~qzTPSlice() override;
+
+    unsigned long GetSectionsCount() const { return static_cast<unsigned long>(GetContainers().size()); }
+    SectionPosition GetSectionsBegin() { return GetContainers().begin(); }
+    SectionPosition GetSectionsEnd() { return GetContainers().end(); }
+    qzSectionList::const_iterator GetSectionsBegin() const { return GetContainers().begin(); }
+    qzSectionList::const_iterator GetSectionsEnd() const { return GetContainers().end(); }
+    void PushBack(const misc::qzAutoPointer<qzTPSection>& section) { GetContainers().push_back(section); }
+    void PushFront(const misc::qzAutoPointer<qzTPSection>& section) { GetContainers().push_front(section); }
+
+protected:
+    /// A slice without sections gets an empty contour.
+    void AssureSpace4Move() override;
+};
+
+using qzSliceList = std::list<misc::qzAutoPointer<qzTPSlice>>;
+
+/// The slices of one pass.
+class TESSAFORM_API qzTPPass : public qzMovesAccessor<misc::qzCollectionOfContainers<qzSliceList>>
+{
+public:
+    using SlicePosition = qzSliceList::iterator;
+
+    qzTPPass();
+    qzTPPass(const qzTPPass&);
+    qzTPPass& operator=(const qzTPPass&);
+    ~qzTPPass() override;
+
+    unsigned long GetSlicesCount() const { return static_cast<unsigned long>(GetContainers().size()); }
+    SlicePosition GetSlicesBegin() { return GetContainers().begin(); }
+    SlicePosition GetSlicesEnd() { return GetContainers().end(); }
+    qzSliceList::const_iterator GetSlicesBegin() const { return GetContainers().begin(); }
+    qzSliceList::const_iterator GetSlicesEnd() const { return GetContainers().end(); }
+    void PushBack(const misc::qzAutoPointer<qzTPSlice>& slice) { GetContainers().push_back(slice); }
+    void PushFront(const misc::qzAutoPointer<qzTPSlice>& slice) { GetContainers().push_front(slice); }
+
+protected:
+    /// A pass without slices gets an empty slice.
+    void AssureSpace4Move() override;
+
+private:
+    friend class qzToolPath;
+};
+
+using qzPassList = std::list<misc::qzAutoPointer<qzTPPass>>;
+
+/// A toolpath in given units. Copies share the passes.
+class TESSAFORM_API qzToolPath : public qzMovesAccessor<misc::qzCollectionOfContainers<qzPassList>>,
+                                 public measures::qzMeasurable
+{
+public:
+    using PassPosition = qzPassList::iterator;
+    using ConstPassPosition = qzPassList::const_iterator;
+
+    /// Reads the kind of a section.
+    class TESSAFORM_API qzSectionInfoGetter : public qzTPSVisitor
+    {
+    public:
+        qzSectionInfoGetter() = default;
+        void Visit(const qzTPLink& section) override;
+        void Visit(const qzTPContour& section) override;
+        /// qzcadcamException 2639: only contours and links are known.
+        void Visit(const qzTPSection& section) override;
+
+        bool IsLink() const { return m_isLink; }
+        qzTPLink::Types GetLinkType() const { return m_linkType; }
+
+    private:
+        bool m_isLink = false;
+        qzTPLink::Types m_linkType = qzTPLink::FIRST_ENTRY;
+    };
+
+    explicit qzToolPath(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC);
+    qzToolPath(const qzToolPath& other);
+    qzToolPath& operator=(const qzToolPath& other);
+    ~qzToolPath() override;
+
+    unsigned long GetPassesCount() const { return static_cast<unsigned long>(GetContainers().size()); }
+    PassPosition GetPassesBegin() { return GetContainers().begin(); }
+    PassPosition GetPassesEnd() { return GetContainers().end(); }
+    ConstPassPosition GetPassesBegin() const { return GetContainers().begin(); }
+    ConstPassPosition GetPassesEnd() const { return GetContainers().end(); }
+
+    void PushBack(const misc::qzAutoPointer<qzTPPass>& pass);
+    void PushFront(const misc::qzAutoPointer<qzTPPass>& pass);
+    /// Inserts before `position`; returns the new pass's position.
+    PassPosition Insert(PassPosition& position, const misc::qzAutoPointer<qzTPPass>& pass);
+    /// Removes [first, last); returns the position after them.
+    PassPosition ErasePasses(PassPosition first, PassPosition last);
+    void Clear();
+    /// Appends to the last pass (made when there is none).
+    void PushBack(const misc::qzAutoPointer<qzTPSlice>& slice);
+    /// Appends to the last slice of the last pass (both made when missing).
+    void PushBack(const misc::qzAutoPointer<qzTPSection>& section);
+
+    static bool IsALink(const qzTPSection& section);
+    /// Whether the move at `position` lies in a link section.
+    bool IsPartOfALink(const const_iterator& position) const;
+    /// Link kind of the section of the move at `position`; qzcadcamException 2640 for a move
+    /// outside a link.
+    qzTPLink::Types GetLinkType(const const_iterator& position) const;
+
+    /// Same units and equal moves, pair by pair.
+    bool operator==(const qzToolPath& other) const;
+    bool operator!=(const qzToolPath& other) const { return !(*this == other); }
+
+protected:
+    void AssureSpace4Move() override { AssureAtLeastOnePass(); }
+    /// Multiplies every move's lengths by `factor`; the units are set by the caller.
+    void Scale(measures::qzUnitsFactory::Units units, const double& factor) override;
+
+private:
+    void AssureAtLeastOnePass();
+    /// The section holding the move at `position`; "Accessing NULL pointer" for end().
+    const qzTPSection& GetMoveSection(const const_iterator& position) const;
+};
+} // namespace cadcam
