@@ -31,3 +31,7 @@ out=$(mktemp -d)
 "$build/examples/stl_convert" "$root/examples/data/pyramid_binary.stl" "$out/pyramid_ascii.stl"
 "$build/examples/stl_convert" "$out/pyramid_ascii.stl" "$out/pyramid_again.stl"
 rm -rf "$out"
+
+echo
+echo "== toolpath_tour: two passes of contours and links counted, links found, scaled to inches, compared with a resampled copy"
+"$build/examples/toolpath_tour"
