@@ -3,6 +3,7 @@
 #include "brimlib/qzException.h"
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 #include <utility>
 
@@ -98,13 +99,16 @@ void qzEnrichedPostedMove::SetAxesValues(unsigned n, const float* values)
         throw qzcadcamException(qzcadcamException::AXIS_INDEX_OUT_OF_RANGE);
     if (n != m_axes.count || (n && !m_axes.values))
     {
+        // The values may be this move's own: copy them before the old array goes.
         float* fresh = AllocateValues(n);
+        if (values && n)
+            std::copy(values, values + n, fresh);
         ReleaseValues(m_axes.values);
         m_axes.values = fresh;
         m_axes.count = static_cast<std::uint16_t>(n);
     }
-    if (values && n)
-        std::copy(values, values + n, m_axes.values);
+    else if (values && n)
+        std::memmove(m_axes.values, values, n * sizeof(float));
 }
 
 void qzEnrichedPostedMove::SetAxesValues(const std::vector<float>& values)
