@@ -7,5 +7,6 @@
 #include "validation/validation.h"
 #include "paramformat/paramformat.h"
 #include "mesh/mesh.h"
+#include "toolgeometry/toolgeometry.h"
 #include "toolpath/toolpath.h"
 #include "locale/locale.h"

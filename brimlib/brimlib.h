@@ -22,3 +22,5 @@
 #include "brimlib/qz5axParamsValidator.h"
 #include "brimlib/qzCNCMove.h"
 #include "brimlib/qzPostedMove.h"
+#include "brimlib/qzSolidDefinition.h"
+#include "brimlib/qz2dPolygonOffseter.h"

@@ -1,0 +1,124 @@
+// Solid definitions of tool parts: revolved profiles, extruded contours and meshes.
+#pragma once
+
+#include "tessaform_export.h"
+#include "brimlib/qzAutoPointer.h"
+#include "brimlib/qzMeasurable.h"
+#include "geometry/qz2dContour.h"
+#include "geometry/qz3dPoint.h"
+#include "mesh/qzTMesh.h"
+
+#include <list>
+
+namespace cadcam
+{
+template <class T> class qzSolidDefinition;
+template <class T> class qzRevolvedSolidDefinition;
+template <class T> class qzExtrudedSolidDefinition;
+template <class T> class qzMeshSolidDefinition;
+
+/// Visit of a solid definition by its kind.
+template <class T> class qzSolidDefinitionVisitorGetter
+{
+public:
+    virtual ~qzSolidDefinitionVisitorGetter() = default;
+    virtual void Visit(const qzMeshSolidDefinition<T>& solid) = 0;
+    virtual void Visit(const qzExtrudedSolidDefinition<T>& solid) = 0;
+    virtual void Visit(const qzRevolvedSolidDefinition<T>& solid) = 0;
+    /// A definition of no more specific kind.
+    virtual void Visit(const qzSolidDefinition<T>& solid) = 0;
+};
+
+/// A solid in given units.
+template <class T> class TESSAFORM_API qzSolidDefinition : public measures::qzMeasurable
+{
+public:
+    explicit qzSolidDefinition(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC);
+    ~qzSolidDefinition() override;
+    virtual void AcceptVisitor(qzSolidDefinitionVisitorGetter<T>& visitor) const;
+};
+
+/// A half-profile (x = radius, y = height) turned about the tool axis.
+template <class T> class TESSAFORM_API qzRevolvedSolidDefinition : public qzSolidDefinition<T>
+{
+public:
+    explicit qzRevolvedSolidDefinition(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC,
+                                       misc::qzAutoPointer<qz2dContour<T>> profile = nullptr);
+    ~qzRevolvedSolidDefinition() override;
+    void AcceptVisitor(qzSolidDefinitionVisitorGetter<T>& visitor) const override;
+
+    const misc::qzAutoPointer<qz2dContour<T>>& GetProfile() const { return m_profile; }
+    void SetProfile(misc::qzAutoPointer<qz2dContour<T>> profile) { m_profile = std::move(profile); }
+
+private:
+    misc::qzAutoPointer<qz2dContour<T>> m_profile;
+};
+
+/// Planar closed contours in the sketch plane and the height of that plane.
+template <class T> class TESSAFORM_API qzExtrusionBase
+{
+public:
+    using ContourList = std::list<misc::qzAutoPointer<qz2dContour<T>>>;
+
+    qzExtrusionBase() = default;
+    explicit qzExtrusionBase(misc::qzAutoPointer<qz2dContour<T>> contour, T baseHeight = T(0));
+
+    const ContourList& GetContours() const { return m_contours; }
+    void AddContour(misc::qzAutoPointer<qz2dContour<T>> contour) { m_contours.push_back(std::move(contour)); }
+    T GetBaseHeight() const { return m_baseHeight; }
+    void SetBaseHeight(T height) { m_baseHeight = height; }
+
+private:
+    ContourList m_contours;
+    T m_baseHeight = T(0);
+};
+
+/// Contours swept along a vector: its z is the height, its x and y shift the top contour.
+template <class T> class TESSAFORM_API qzExtrudedSolidDefinition : public qzSolidDefinition<T>
+{
+public:
+    explicit qzExtrudedSolidDefinition(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC);
+    qzExtrudedSolidDefinition(measures::qzUnitsFactory::Units units, const qzExtrusionBase<T>& base,
+                              const qz3dPoint<T>& extrusion);
+    ~qzExtrudedSolidDefinition() override;
+    void AcceptVisitor(qzSolidDefinitionVisitorGetter<T>& visitor) const override;
+
+    const qzExtrusionBase<T>& GetExtrusionBase() const { return m_base; }
+    void SetExtrusionBase(const qzExtrusionBase<T>& base) { m_base = base; }
+    /// A base of this single contour at height 0.
+    void SetExtrusionBase(misc::qzAutoPointer<qz2dContour<T>> contour) { m_base = qzExtrusionBase<T>(contour); }
+    const qz3dPoint<T>& GetExtrusionVector() const { return m_extrusion; }
+    void SetExtrusionVector(const qz3dPoint<T>& extrusion) { m_extrusion = extrusion; }
+
+private:
+    qzExtrusionBase<T> m_base;
+    qz3dPoint<T> m_extrusion;
+};
+
+/// A solid given by its triangle mesh.
+template <class T> class TESSAFORM_API qzMeshSolidDefinition : public qzSolidDefinition<T>
+{
+public:
+    explicit qzMeshSolidDefinition(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC,
+                                   misc::qzAutoPointer<qzTMesh<T>> mesh = nullptr);
+    ~qzMeshSolidDefinition() override;
+    void AcceptVisitor(qzSolidDefinitionVisitorGetter<T>& visitor) const override;
+
+    const misc::qzAutoPointer<qzTMesh<T>>& GetMesh() const { return m_mesh; }
+    void SetMesh(misc::qzAutoPointer<qzTMesh<T>> mesh) { m_mesh = std::move(mesh); }
+
+private:
+    misc::qzAutoPointer<qzTMesh<T>> m_mesh;
+};
+
+extern template class TESSAFORM_EXTERN_TEMPLATE qzSolidDefinition<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzSolidDefinition<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzRevolvedSolidDefinition<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzRevolvedSolidDefinition<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzExtrusionBase<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzExtrusionBase<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzExtrudedSolidDefinition<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzExtrudedSolidDefinition<double>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzMeshSolidDefinition<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzMeshSolidDefinition<double>;
+} // namespace cadcam
