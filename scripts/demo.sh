@@ -35,3 +35,9 @@ rm -rf "$out"
 echo
 echo "== toolpath_tour: two passes of contours and links counted, links found, scaled to inches, compared with a resampled copy"
 "$build/examples/toolpath_tour"
+
+echo
+echo "== holder_mesh: an extruded holder body of lines and arcs tessellated with and without an offset, written as binary STL"
+out=$(mktemp -d)
+"$build/examples/holder_mesh" "$out/holder.stl"
+rm -rf "$out"
