@@ -131,11 +131,12 @@ enum qzAnglesState : int
     ANGLES_SECOND_SOLUTION = 2
 };
 
-class TESSAFORM_API qzPosted5axMove : public qzPostedNaxMove<2>
+/// A posted move whose N rotary angles were chosen from two solutions.
+template <unsigned N> class qzPostedAngledMove : public qzPostedNaxMove<N>
 {
 public:
     using anglesState = qzAnglesState;
-    using qzPostedNaxMove<2>::qzPostedNaxMove;
+    using qzPostedNaxMove<N>::qzPostedNaxMove;
     anglesState GetAngleState() const { return m_state; }
     void SetAngleState(anglesState state) { m_state = state; }
 
@@ -143,16 +144,16 @@ private:
     anglesState m_state = ANGLES_UNDEFINED;
 };
 
-class TESSAFORM_API qzPosted6axMove : public qzPostedNaxMove<3>
+class TESSAFORM_API qzPosted5axMove : public qzPostedAngledMove<2>
 {
 public:
-    using anglesState = qzAnglesState;
-    using qzPostedNaxMove<3>::qzPostedNaxMove;
-    anglesState GetAngleState() const { return m_state; }
-    void SetAngleState(anglesState state) { m_state = state; }
+    using qzPostedAngledMove<2>::qzPostedAngledMove;
+};
 
-private:
-    anglesState m_state = ANGLES_UNDEFINED;
+class TESSAFORM_API qzPosted6axMove : public qzPostedAngledMove<3>
+{
+public:
+    using qzPostedAngledMove<3>::qzPostedAngledMove;
 };
 
 /// A posted toolpath: shared moves and an optional alignment matrix.

@@ -19,58 +19,6 @@ bool qzMovesCompMethods::ExactCompareMoves(const qzCNCMove& a, const qzCNCMove& 
     return compare.Equals();
 }
 
-namespace
-{
-template <class Outer, class M> bool DispatchSecond(const M& first, const qzCNCMove& second)
-{
-    Outer inner(first);
-    second.AcceptVisitor(inner);
-    return inner.Equals();
-}
-
-template <class Outer, class M>
-bool DispatchSecondExact(const M& first, const qzCNCMove& second, double positionTolerance,
-                         double orientationTolerance)
-{
-    Outer inner(first, positionTolerance, orientationTolerance);
-    second.AcceptVisitor(inner);
-    return inner.Equals();
-}
-} // namespace
-
-void qzMovesCompMethods::qzMoveCompare::Visit(const qz5axMove& first)
-{
-    m_result = DispatchSecond<qz5axMoveCompare>(first, m_second);
-}
-
-void qzMovesCompMethods::qzMoveCompare::Visit(const qz3axMove& first)
-{
-    m_result = DispatchSecond<qz3axMoveCompare>(first, m_second);
-}
-
-void qzMovesCompMethods::qzMoveCompare::Visit(const qzCNCMove& first)
-{
-    m_result = DispatchSecond<qzCNCMoveCompare>(first, m_second);
-}
-
-void qzMovesCompMethods::qzMoveExactCompare::Visit(const qz5axMove& first)
-{
-    m_result = DispatchSecondExact<qz5axMoveExactCompare>(first, m_second, m_positionTolerance,
-                                                          m_orientationTolerance);
-}
-
-void qzMovesCompMethods::qzMoveExactCompare::Visit(const qz3axMove& first)
-{
-    m_result = DispatchSecondExact<qz3axMoveExactCompare>(first, m_second, m_positionTolerance,
-                                                          m_orientationTolerance);
-}
-
-void qzMovesCompMethods::qzMoveExactCompare::Visit(const qzCNCMove& first)
-{
-    m_result = DispatchSecondExact<qzCNCMoveExactCompare>(first, m_second, m_positionTolerance,
-                                                          m_orientationTolerance);
-}
-
 bool qzMovesCompMethods::ExactCompareToleranceCNC(const qzCNCMove& a, const qzCNCMove& b, double positionTolerance,
                                                   double orientationTolerance)
 {

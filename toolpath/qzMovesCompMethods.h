@@ -20,28 +20,34 @@ public:
     static bool ExactCompareMoves(const qzCNCMove& a, const qzCNCMove& b, double positionTolerance,
                                   double orientationTolerance);
 
-    /// Outer visitor of the normal comparison: visited by the first move, holds the second.
-    class TESSAFORM_API qzMoveCompare : public qzCNCMoveVisitor
+    /// The normal rule: the kind's own operator==.
+    struct NormalRule
     {
-    public:
-        explicit qzMoveCompare(const qzCNCMove& second) : m_second(second) {}
-        qzMoveCompare(const qzMoveCompare&) = default;
-        void Visit(const qz5axMove& first) override;
-        void Visit(const qz3axMove& first) override;
-        void Visit(const qzCNCMove& first) override;
-        bool Equals() const { return m_result; }
-
-    private:
-        const qzCNCMove& m_second;
-        bool m_result = false;
+        template <class M> bool operator()(const M& first, const M& second) const { return first == second; }
     };
 
-    /// Inner visitor: holds the first move of kind M and is visited by the second; only the
-    /// visit of the same kind compares.
-    template <class M> class qzTypedMoveCompare : public qzCNCMoveVisitor
+    /// The tolerance rule (position first, then orientation), for every kind alike.
+    struct ToleranceRule
+    {
+        double position;
+        double orientation;
+        bool operator()(const qzCNCMove& first, const qzCNCMove& second) const
+        {
+            return ExactCompareToleranceCNC(first, second, position, orientation);
+        }
+    };
+
+    /// Inner visitor: holds the first move, of kind M, and is visited by the second; only the
+    /// visit of the same kind applies the rule, every other one yields false.
+    template <class M, class Rule> class qzTypedMoveCompare : public qzCNCMoveVisitor
     {
     public:
-        explicit qzTypedMoveCompare(const M& first) : m_first(first) {}
+        explicit qzTypedMoveCompare(const M& first, Rule rule = Rule()) : m_first(first), m_rule(rule) {}
+        /// The tolerance kinds: position tolerance, then orientation tolerance.
+        qzTypedMoveCompare(const M& first, double position, double orientation)
+            : m_first(first), m_rule{position, orientation}
+        {
+        }
         qzTypedMoveCompare(const qzTypedMoveCompare&) = default;
         void Visit(const qz5axMove& second) override { Compare(second); }
         void Visit(const qz3axMove& second) override { Compare(second); }
@@ -52,69 +58,54 @@ public:
         template <class S> void Compare(const S& second)
         {
             if constexpr (std::is_same<S, M>::value)
-                m_result = m_first == second;
+                m_result = m_rule(m_first, second);
             else
                 m_result = false;
         }
 
         const M& m_first;
+        Rule m_rule;
         bool m_result = false;
     };
-    using qzCNCMoveCompare = qzTypedMoveCompare<qzCNCMove>;
-    using qz3axMoveCompare = qzTypedMoveCompare<qz3axMove>;
-    using qz5axMoveCompare = qzTypedMoveCompare<qz5axMove>;
 
-    /// Outer visitor of the tolerance comparison.
-    class TESSAFORM_API qzMoveExactCompare : public qzCNCMoveVisitor
+    /// Outer visitor: visited by the first move, holds the second, and lets the second accept
+    /// the inner visitor of the first one's kind.
+    template <class Rule> class qzOuterMoveCompare : public qzCNCMoveVisitor
     {
     public:
-        qzMoveExactCompare(const qzCNCMove& second, double positionTolerance, double orientationTolerance)
-            : m_second(second), m_positionTolerance(positionTolerance), m_orientationTolerance(orientationTolerance)
+        explicit qzOuterMoveCompare(const qzCNCMove& second, Rule rule = Rule()) : m_second(second), m_rule(rule) {}
+        /// The tolerance kind: position tolerance, then orientation tolerance.
+        qzOuterMoveCompare(const qzCNCMove& second, double position, double orientation)
+            : m_second(second), m_rule{position, orientation}
         {
         }
-        qzMoveExactCompare(const qzMoveExactCompare&) = default;
-        void Visit(const qz5axMove& first) override;
-        void Visit(const qz3axMove& first) override;
-        void Visit(const qzCNCMove& first) override;
+        qzOuterMoveCompare(const qzOuterMoveCompare&) = default;
+        void Visit(const qz5axMove& first) override { Dispatch(first); }
+        void Visit(const qz3axMove& first) override { Dispatch(first); }
+        void Visit(const qzCNCMove& first) override { Dispatch(first); }
         bool Equals() const { return m_result; }
 
     private:
+        template <class M> void Dispatch(const M& first)
+        {
+            qzTypedMoveCompare<M, Rule> inner(first, m_rule);
+            m_second.AcceptVisitor(inner);
+            m_result = inner.Equals();
+        }
+
         const qzCNCMove& m_second;
-        bool m_result = false;
-        double m_positionTolerance;
-        double m_orientationTolerance;
-    };
-
-    template <class M> class qzTypedMoveExactCompare : public qzCNCMoveVisitor
-    {
-    public:
-        qzTypedMoveExactCompare(const M& first, double positionTolerance, double orientationTolerance)
-            : m_first(first), m_positionTolerance(positionTolerance), m_orientationTolerance(orientationTolerance)
-        {
-        }
-        qzTypedMoveExactCompare(const qzTypedMoveExactCompare&) = default;
-        void Visit(const qz5axMove& second) override { Compare(second); }
-        void Visit(const qz3axMove& second) override { Compare(second); }
-        void Visit(const qzCNCMove& second) override { Compare(second); }
-        bool Equals() const { return m_result; }
-
-    private:
-        template <class S> void Compare(const S& second)
-        {
-            if constexpr (std::is_same<S, M>::value)
-                m_result = ExactCompareToleranceCNC(m_first, second, m_positionTolerance, m_orientationTolerance);
-            else
-                m_result = false;
-        }
-
-        const M& m_first;
-        double m_positionTolerance;
-        double m_orientationTolerance;
+        Rule m_rule;
         bool m_result = false;
     };
-    using qzCNCMoveExactCompare = qzTypedMoveExactCompare<qzCNCMove>;
-    using qz3axMoveExactCompare = qzTypedMoveExactCompare<qz3axMove>;
-    using qz5axMoveExactCompare = qzTypedMoveExactCompare<qz5axMove>;
+
+    using qzMoveCompare = qzOuterMoveCompare<NormalRule>;
+    using qzCNCMoveCompare = qzTypedMoveCompare<qzCNCMove, NormalRule>;
+    using qz3axMoveCompare = qzTypedMoveCompare<qz3axMove, NormalRule>;
+    using qz5axMoveCompare = qzTypedMoveCompare<qz5axMove, NormalRule>;
+    using qzMoveExactCompare = qzOuterMoveCompare<ToleranceRule>;
+    using qzCNCMoveExactCompare = qzTypedMoveCompare<qzCNCMove, ToleranceRule>;
+    using qz3axMoveExactCompare = qzTypedMoveCompare<qz3axMove, ToleranceRule>;
+    using qz5axMoveExactCompare = qzTypedMoveCompare<qz5axMove, ToleranceRule>;
 
     /// Collects a move's position and its axis point (position + distance × orientation).
     class TESSAFORM_API qzRealComparePolyLines : public qzCNCMoveVisitor
