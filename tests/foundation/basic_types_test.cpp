@@ -11,7 +11,6 @@
 #include <functional>
 #include <limits>
 #include <memory>
-#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -28,6 +27,7 @@ using misc::qzStreamableUnsignedInt64;
 using misc::qzTempFile;
 using tessaform_test::ErrorMessage;
 using tessaform_test::MiscErrorCode;
+using tessaform_test::RandomBytes;
 using tessaform_test::ReadFile;
 using tessaform_test::ScopedTempDir;
 using tessaform_test::Thrown;
@@ -479,15 +479,6 @@ TEST_F(EmbeddedFileTest, TruncatedContentFails)
     large.resize(4 + 1000000, 0x5A);
     qzMemoryIOStream s = StreamOf(large);
     EXPECT_EQ(2018u, MiscErrorCode([&] { qzBIBasicTypes(s, false, false, false) >> target; }));
-}
-
-std::string RandomBytes(std::size_t size, unsigned seed)
-{
-    std::mt19937 generator(seed);
-    std::string bytes(size, '\0');
-    for (char& c : bytes)
-        c = static_cast<char>(generator() & 0xFF);
-    return bytes;
 }
 
 class LargeEmbeddedFileTest : public EmbeddedFileTest, public ::testing::WithParamInterface<Medium>

