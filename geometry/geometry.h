@@ -18,6 +18,8 @@
 #include "geometry/qz2dPolyLineCaster.h"
 #include "geometry/qz2dGeometryPolygonizer.h"
 #include "geometry/qz2dContourTransformationFactory.h"
+#include "geometry/qz2dGeometrySplit.h"
+#include "geometry/qzKernelAngles.h"
 #include "geometry/qz3dBoundingBox.h"
 #include "geometry/qz3dObject.h"
 #include "geometry/qz3dPoint.h"
