@@ -1,4 +1,5 @@
-// Helpers of the geometry tests: tolerances per real type, element factories and comparisons.
+// Helpers of the geometry tests: tolerances per real type, element factories, comparisons and
+// exception codes.
 #pragma once
 
 #include "geometry/geometry.h"
@@ -51,6 +52,13 @@ template <class T> void ExpectPoint(const cadcam::qz2dPoint<T>& p, double x, dou
     EXPECT_NEAR(p.y(), static_cast<T>(y), kEps<T>);
 }
 
+template <class T> void ExpectNear(const cadcam::qzTPoint3d<T>& actual, const cadcam::qzTPoint3d<T>& expected)
+{
+    EXPECT_NEAR(actual.x(), expected.x(), kEps<T>);
+    EXPECT_NEAR(actual.y(), expected.y(), kEps<T>);
+    EXPECT_NEAR(actual.z(), expected.z(), kEps<T>);
+}
+
 template <class T>
 void ExpectBox(const cadcam::qz2dBoundingBox<T>& box, double minX, double minY, double maxX, double maxY)
 {
@@ -71,6 +79,13 @@ template <class Poly> void ExpectSegmentsShareVertices(const Poly& poly)
         EXPECT_EQ(segment->GetEndPoint().Get(), poly.GetPoints()[i + 1].Get()) << "segment " << i;
         ++i;
     }
+}
+
+/// Error code of the qzcadcamException that `f` throws, 0 when it throws none.
+template <class F> unsigned long CadcamCode(F&& f)
+{
+    const auto e = Thrown<qzcadcamException>(f);
+    return e ? e->GetErrorCode() : 0;
 }
 
 /// An element of no known kind: visitors see it as the base class.

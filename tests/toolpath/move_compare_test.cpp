@@ -53,7 +53,7 @@ TEST(MoveCompare, KindsMustMatch)
     EXPECT_TRUE(qzMovesCompMethods::NormalCompareMoves(five, qz5axMove(p, o)));
 }
 
-TEST(MoveCompare, ExactLooksAtPoseOnlyWithAStrictDistance)
+TEST(MoveCompare, ExactLooksAtPoseOnlyWithStrictTolerances)
 {
     const qz5axMove a(Point(1.0, 2.0, 3.0), Point(0.0, 0.0, 1.0));
     qz5axMove b = a;
@@ -65,10 +65,8 @@ TEST(MoveCompare, ExactLooksAtPoseOnlyWithAStrictDistance)
     b.SetPosition(Point(1.0, 2.0, 4.0));
     EXPECT_FALSE(Exact(a, b, 1.0, -2.0));
     EXPECT_TRUE(Exact(a, b, 1.000001, -2.0));
-}
 
-TEST(MoveCompare, OrientationToleranceBoundsTheAngleCosine)
-{
+    // The orientation tolerance is a strict lower bound of the angle's cosine.
     const Point up(0.0, 0.0, 1.0), diagonal(0.0, 1.0, 1.0), down(0.0, 0.0, -2.0), zero;
     EXPECT_TRUE(SameOrientation(up, diagonal, 0.7));
     EXPECT_FALSE(SameOrientation(up, diagonal, 0.71));
