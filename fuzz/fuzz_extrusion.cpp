@@ -2,6 +2,7 @@
 // collinear and crossing edges are common), an offset and an extrusion, and meshes it: the
 // result is a mesh or one of the documented errors, never a crash, a hang or a stray index.
 #include "brimlib/qzException.h"
+#include "mesh_invariants.h"
 #include "brimlib/qzSolidDefinition.h"
 #include "geometry/qz2dLine.h"
 #include "toolgeometry/qzSolidDefinitionMeshFactory.h"
@@ -33,10 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     try
     {
         const auto mesh = cadcam::qzSolidDefinitionMeshFactory<double>::Create(solid, offset, 0.01);
-        for (const auto& triangle : mesh->GetTriangles())
-            for (std::uint32_t v : triangle.vertices)
-                if (v >= mesh->GetNumberOfPoints())
-                    __builtin_trap();
+        TrapOnDanglingCorners(*mesh);
     }
     catch (const misc::qzException&)
     {

@@ -1,5 +1,6 @@
 // Parses arbitrary text as ASCII STL: the result is a mesh or a documented parser error.
 #include "brimlib/qzException.h"
+#include "mesh_invariants.h"
 #include "mesh/qzTMesh.h"
 #include "mesh/qzTSTLTranslator.h"
 
@@ -16,10 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     try
     {
         cadcam::qzTSTLTranslator<double, P, P>::ReadSTLAscii(text, mesh);
-        for (const auto& triangle : mesh.GetTriangles())
-            for (std::uint32_t v : triangle.vertices)
-                if (v >= mesh.GetNumberOfPoints())
-                    __builtin_trap();
+        TrapOnDanglingCorners(mesh);
     }
     catch (const misc::qzException&)
     {
