@@ -67,3 +67,16 @@ template class qzTVector2<double>;
 template class qzTVector3<float>;
 template class qzTVector3<double>;
 } // namespace mathdef
+
+template <class T> bool qzVectorUtils<T>::AreParallel(const cadcam::qzTPoint3d<T>& a, const cadcam::qzTPoint3d<T>& b)
+{
+    // In double: the squared lengths of float vectors stay finite and exact enough.
+    const double ax = a.x(), ay = a.y(), az = a.z(), bx = b.x(), by = b.y(), bz = b.z();
+    const double cx = ay * bz - az * by, cy = az * bx - ax * bz, cz = ax * by - ay * bx;
+    const double cross2 = cx * cx + cy * cy + cz * cz;
+    const double scale2 = (ax * ax + ay * ay + az * az) * (bx * bx + by * by + bz * bz);
+    return cross2 <= 1e-18 * scale2;
+}
+
+template class qzVectorUtils<float>;
+template class qzVectorUtils<double>;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "tessaform_export.h"
+#include "geometry/qzTPoint.h"
 
 namespace mathdef
 {
@@ -77,3 +78,15 @@ extern template class TESSAFORM_EXTERN_TEMPLATE qzTVector2<double>;
 extern template class TESSAFORM_EXTERN_TEMPLATE qzTVector3<float>;
 extern template class TESSAFORM_EXTERN_TEMPLATE qzTVector3<double>;
 } // namespace mathdef
+
+/// Vector predicates of the sibling library on 3D points taken as directions.
+template <class T> class TESSAFORM_API qzVectorUtils
+{
+public:
+    /// True when a and b point along one line, either way: |a x b| <= 1e-9 |a| |b| (a zero
+    /// vector is parallel to every vector).
+    static bool AreParallel(const cadcam::qzTPoint3d<T>& a, const cadcam::qzTPoint3d<T>& b);
+};
+
+extern template class TESSAFORM_EXTERN_TEMPLATE qzVectorUtils<float>;
+extern template class TESSAFORM_EXTERN_TEMPLATE qzVectorUtils<double>;
