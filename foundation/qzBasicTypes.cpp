@@ -7,6 +7,7 @@
 #include "foundation/qzStdStreams.h"
 #include "foundation/qzTempFile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -19,6 +20,8 @@ namespace
 // Embedded files are copied through one buffer of this size, in chunks of kFileChunk bytes.
 constexpr std::size_t kFileBuffer = 1048576;
 constexpr unsigned int kFileChunk = 943718;
+// Reading starts with chunks of this size and doubles them while the input keeps delivering.
+constexpr unsigned int kFirstFileChunk = 65536;
 
 // Little-endian stores and loads: a plain copy on little-endian hosts, a byte swap elsewhere.
 template <class U> inline U ToLittleEndian(U value)
@@ -241,7 +244,7 @@ void qzBOBasicTypes::WriteFileKnowingSize(qzIFStream& file, unsigned int size)
 {
     file.clear();
     file.seekg(0, std::ios_base::beg);
-    std::unique_ptr<char[]> buffer(new char[kFileBuffer]);
+    std::unique_ptr<char[]> buffer(new char[std::min<std::size_t>(size, kFileBuffer)]);
     qzStdInputStream in(file);
     while (size > 0)
     {
@@ -489,16 +492,23 @@ qzBinInputStream& qzBIBasicTypes::operator>>(qzTempFile& file)
 
 void qzBIBasicTypes::ReadFileKnowingSize(qzOFStream& file, unsigned int size)
 {
-    // Bounded chunks through one buffer: a stored size the input cannot back ends in 2018
-    // after at most one buffer, never in an allocation of the stored size.
-    std::unique_ptr<char[]> buffer(new char[kFileBuffer]);
+    // Bounded chunks through one buffer that grows as the input delivers them, up to the
+    // fixed chunk size: a stored size the input cannot back ends in 2018 after a buffer no
+    // larger than what was read plus 64 KiB.
+    unsigned int capacity = std::min(size, kFirstFileChunk);
+    std::unique_ptr<char[]> buffer(new char[capacity]);
     qzStdOutputStream out(file);
     while (size > 0)
     {
-        const unsigned int chunk = size < kFileChunk ? size : kFileChunk;
+        const unsigned int chunk = std::min(size, capacity);
         ReadBytes(buffer.get(), chunk);
         out.Write(buffer.get(), chunk);
         size -= chunk;
+        if (size > capacity && capacity < kFileChunk)
+        {
+            capacity = std::min(2 * capacity, kFileChunk);
+            buffer.reset(new char[capacity]);
+        }
     }
 }
 } // namespace misc

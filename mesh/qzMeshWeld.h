@@ -155,11 +155,16 @@ public:
         // points holding not-a-number, which keep their order of appearance (their ids).
         // A counting pass distributes the points by the top 16 bits of the x key into buckets,
         // each bucket is then sorted by comparison: one sort's result with few comparisons.
-        constexpr int kShift = 8 * sizeof(weld::Bits<C>) - 16;
-        std::vector<std::uint32_t> start(65537, 0);
+        // Few points (a small file) are sorted directly: the bucket table alone would cost more
+        // than their sort.
+        const int bucketBits = m_next < 4096 ? 0 : 16;
+        const auto bucketOf = [bucketBits](weld::Bits<C> key) -> std::size_t {
+            return bucketBits ? static_cast<std::size_t>(key >> (8 * sizeof(weld::Bits<C>) - bucketBits)) : 0;
+        };
+        std::vector<std::uint32_t> start((std::size_t(1) << bucketBits) + 1, 0);
         const auto count = [&](const weld::Slot<C>& s) {
             if (s.id != weld::kEmpty)
-                ++start[static_cast<std::size_t>(weld::OrderKey(s.p[0]) >> kShift) + 1];
+                ++start[bucketOf(weld::OrderKey(s.p[0])) + 1];
         };
         std::for_each(m_slots.begin(), m_slots.end(), count);
         for (std::size_t b = 1; b < start.size(); ++b)
@@ -171,7 +176,7 @@ public:
             if (s.id == weld::kEmpty)
                 return;
             const weld::SortEntry<C> e{{weld::OrderKey(s.p[0]), weld::OrderKey(s.p[1]), weld::OrderKey(s.p[2])}, s.id};
-            order[next[static_cast<std::size_t>(e.key[0] >> kShift)]++] = e;
+            order[next[bucketOf(e.key[0])]++] = e;
         };
         std::for_each(m_slots.begin(), m_slots.end(), place);
         std::vector<weld::Slot<C>>().swap(m_slots);

@@ -203,10 +203,15 @@ void qzTSTLTranslator<T, Point, Normal>::ReadSTLBinary(misc::qzStdInputStream& s
 
         const T nearlyZero = static_cast<T>(1e-12);
         const T shortest = static_cast<T>(9.999999960041972e-13);
-        std::vector<unsigned char> block(kBlockRecords * kRecordSize);
+        // The block holds what the file can deliver, up to a fixed size: a small file costs a
+        // small buffer.
+        std::vector<unsigned char> block(
+            static_cast<std::size_t>(std::min<std::uint64_t>(std::max<std::uint64_t>(reserve, 1), kBlockRecords)) *
+            kRecordSize);
+        const std::size_t blockRecords = block.size() / kRecordSize;
         for (std::uint64_t left = static_cast<std::uint64_t>(count); left > 0;)
         {
-            const std::size_t records = static_cast<std::size_t>(std::min<std::uint64_t>(left, kBlockRecords));
+            const std::size_t records = static_cast<std::size_t>(std::min<std::uint64_t>(left, blockRecords));
             misc::qzUInt64 bytes = records * kRecordSize;
             stream.Read(block.data(), bytes); // a short file throws here
             left -= records;
@@ -270,7 +275,7 @@ void qzTSTLTranslator<T, Point, Normal>::WriteSTLBinary(misc::qzStdOutputStream&
 
     const std::vector<Point>& points = mesh.GetPoints();
     const auto& triangles = mesh.GetTriangles();
-    std::vector<unsigned char> block(kBlockRecords * kRecordSize);
+    std::vector<unsigned char> block(std::min(kBlockRecords, triangles.size()) * kRecordSize);
     for (std::size_t first = 0; first < triangles.size(); first += kBlockRecords)
     {
         const std::size_t records = std::min(kBlockRecords, triangles.size() - first);

@@ -175,7 +175,7 @@ TEST(CodedExceptions, KeepIdentifierAndPreviousCause)
     ASSERT_NE(outer->GetPrevious(), nullptr);
     EXPECT_EQ(outer->GetPrevious()->GetErrorMessage(),
               "Index out of bounds. Max index accepted: 3, index given: 4.");
-    EXPECT_NO_THROW(dynamic_cast<const misc::qzIdxRangeException<unsigned int>&>(*outer->GetPrevious()));
+    EXPECT_NO_THROW((void)dynamic_cast<const misc::qzIdxRangeException<unsigned int>&>(*outer->GetPrevious()));
 
     qzcadcamException bare(static_cast<qzcadcamException::errorIDD>(2216));
     EXPECT_EQ(bare.GetErrorCode(), 2216u);
