@@ -46,7 +46,7 @@ void Print(const char* what, const Record& record, const misc::qzTempFile& attac
 }
 } // namespace
 
-int main()
+int Run()
 {
     const std::string tempDir = misc::qzFileSystem::GetTempDirectory();
     misc::qzTempFile attachment(tempDir, "txt");
@@ -77,6 +77,7 @@ int main()
     {
         misc::qzStdOutputStream out(file.GetFilePath());
         Write(out, record, attachment, false);
+        out.Close(); // reports data that did not reach the file
     }
     std::cout << "file " << file.GetFilePath() << ": " << misc::qzFileSystem::GetFileSize(file.GetFilePath())
               << " bytes\n";
@@ -103,4 +104,18 @@ int main()
         std::cout << "truncated string: error " << e.GetErrorCode() << " (" << e.GetErrorMessage() << ")\n";
     }
     return 0;
+}
+
+// The library's failures (a full disk among them) are reported, not left to abort the program.
+int main()
+{
+    try
+    {
+        return Run();
+    }
+    catch (const misc::qzException& e)
+    {
+        std::fprintf(stderr, "error %lu: %s\n", e.GetErrorCode(), e.GetErrorMessage().c_str());
+        return 1;
+    }
 }

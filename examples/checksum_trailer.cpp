@@ -4,8 +4,11 @@
 
 #include <fstream>
 #include <iostream>
+#include <cstdio>
 
-int main()
+namespace
+{
+int Run()
 {
     misc::qzTempFile file(misc::qzFileSystem::GetTempDirectory(), "bin");
     file.Init();
@@ -15,6 +18,7 @@ int main()
         misc::qzBOBasicTypes writer(out, false);
         for (int i = 0; i < 10000; ++i)
             writer << 0.5 * i;
+        out.Close(); // reports data that did not reach the file
     }
     const auto size = misc::qzFileSystem::GetFileSize(path);
     misc::qzDataIntegrityUtils::AddChecksumToFile(path);
@@ -43,4 +47,20 @@ int main()
               << (misc::qzDataIntegrityUtils::HasChecksum(stream) ? "yes" : "no") << ", verify: "
               << (misc::qzDataIntegrityUtils::VerifyChecksum(stream) ? "ok" : "verification fails") << "\n";
     return 0;
+}
+
+} // namespace
+
+// The library's failures (a full disk among them) are reported, not left to abort the program.
+int main()
+{
+    try
+    {
+        return Run();
+    }
+    catch (const misc::qzException& e)
+    {
+        std::fprintf(stderr, "error %lu: %s\n", e.GetErrorCode(), e.GetErrorMessage().c_str());
+        return 1;
+    }
 }

@@ -67,9 +67,7 @@ void Report(const char* what, const cadcam::qzTMesh<double>& mesh)
                 mesh.GetNumberOfTriangles(), mesh.GetNumberOfPoints(), box.GetMin().x(), box.GetMin().y(),
                 box.GetMin().z(), box.GetMax().x(), box.GetMax().y(), box.GetMax().z(), IsClosed(mesh) ? "yes" : "no");
 }
-} // namespace
-
-int main(int argc, char** argv)
+int Run(int argc, char** argv)
 {
     // Extruded 50 upwards from height 5; sketch y becomes mesh z, heights run along mesh y.
     const cadcam::qzExtrusionBase<double> base(HolderOutline(), 5.0);
@@ -86,4 +84,20 @@ int main(int argc, char** argv)
         misc::qzFileName(out, true), *exact, true);
     std::printf("written: %s\n", out.c_str());
     return 0;
+}
+
+} // namespace
+
+// The library's failures (a full disk among them) are reported, not left to abort the program.
+int main(int argc, char** argv)
+{
+    try
+    {
+        return Run(argc, argv);
+    }
+    catch (const misc::qzException& e)
+    {
+        std::fprintf(stderr, "error %lu: %s\n", e.GetErrorCode(), e.GetErrorMessage().c_str());
+        return 1;
+    }
 }

@@ -77,9 +77,7 @@ misc::qzUInt64 SizeOf(const qz5axParams& params, bool shrink)
     qzBO5axParams(memory, shrink, true) << params;
     return memory.GetDataLength();
 }
-} // namespace
-
-int main()
+int Run()
 {
     const qz5axParams params = FinishingOperation();
     std::printf("parameter record (format version 226): %llu bytes, %llu bytes with shrink data\n",
@@ -116,10 +114,27 @@ int main()
     {
         misc::qzStdOutputStream out(file.GetFilePath());
         qzBO5axParams(out, false, false) << params;
+        out.Close(); // reports data that did not reach the file
     }
     misc::qzDataIntegrityUtils::AddChecksumToFile(file.GetFilePath());
     std::printf("written to %s: %llu bytes with its checksum, intact: %s\n", file.GetFilePath().c_str(),
                 static_cast<unsigned long long>(misc::qzFileSystem::GetFileSize(file.GetFilePath())),
                 misc::qzDataIntegrityUtils::VerifyChecksumFromFile(file.GetFilePath()) ? "yes" : "no");
     return 0;
+}
+
+} // namespace
+
+// The library's failures (a full disk among them) are reported, not left to abort the program.
+int main()
+{
+    try
+    {
+        return Run();
+    }
+    catch (const misc::qzException& e)
+    {
+        std::fprintf(stderr, "error %lu: %s\n", e.GetErrorCode(), e.GetErrorMessage().c_str());
+        return 1;
+    }
 }

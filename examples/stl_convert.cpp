@@ -41,7 +41,7 @@ bool IsClosed(const Mesh& mesh)
 }
 } // namespace
 
-int main(int argc, char** argv)
+int Run(int argc, char** argv)
 {
     if (argc < 2)
     {
@@ -71,4 +71,18 @@ int main(int argc, char** argv)
     std::printf("  written as %s STL to %s (%llu bytes)\n", ascii ? "binary" : "ASCII", output.c_str(),
                 static_cast<unsigned long long>(misc::qzFileSystem::GetFileSize(output)));
     return 0;
+}
+
+// The library's failures (a full disk among them) are reported, not left to abort the program.
+int main(int argc, char** argv)
+{
+    try
+    {
+        return Run(argc, argv);
+    }
+    catch (const misc::qzException& e)
+    {
+        std::fprintf(stderr, "error %lu: %s\n", e.GetErrorCode(), e.GetErrorMessage().c_str());
+        return 1;
+    }
 }

@@ -51,9 +51,9 @@ qzStdOutputStream::qzStdOutputStream(std::basic_ostream<char>& stream)
 }
 
 qzStdOutputStream::qzStdOutputStream(const std::string& fileName)
-    : m_stream(new qzOFStream(fileName, qzOpenMode::out | qzOpenMode::trunc | qzOpenMode::binary,
-                              qzOFStream::DEFAULT))
 {
+    m_file = new qzOFStream(fileName, qzOpenMode::out | qzOpenMode::trunc | qzOpenMode::binary, qzOFStream::DEFAULT);
+    m_stream = qzAutoPointer<std::basic_ostream<char>>(m_file);
 }
 
 qzStdOutputStream::~qzStdOutputStream() = default;
@@ -76,6 +76,38 @@ void qzStdOutputStream::Write(const void* buffer, const qzUInt64& size)
         throw qzmiscException(qzmiscException::OUTPUT_STREAM_FAILED);
     }
     if (!stream.good())
+        throw qzmiscException(qzmiscException::OUTPUT_STREAM_FAILED);
+}
+
+void qzStdOutputStream::Flush()
+{
+    std::basic_ostream<char>& stream = *m_stream;
+    try
+    {
+        stream.flush();
+    }
+    catch (...)
+    {
+        throw qzmiscException(qzmiscException::OUTPUT_STREAM_FAILED);
+    }
+    if (!stream.good())
+        throw qzmiscException(qzmiscException::OUTPUT_STREAM_FAILED);
+}
+
+void qzStdOutputStream::Close()
+{
+    if (m_file && !m_file->is_open())
+    {
+        // Closed before, or never opened: only the latter is a failure.
+        if (m_file->GetFailed())
+            throw qzmiscException(qzmiscException::OUTPUT_STREAM_FAILED);
+        return;
+    }
+    Flush();
+    if (!m_file)
+        return;
+    m_file->close();
+    if (m_file->GetFailed())
         throw qzmiscException(qzmiscException::OUTPUT_STREAM_FAILED);
 }
 } // namespace misc

@@ -32,23 +32,37 @@ private:
     qzAutoPointer<std::basic_istream<char>> m_stream;
 };
 
+class qzOFStream;
+
 /// Writes to a standard output stream, borrowed or opened (and owned) from a file name.
 /// A failed write throws qzmiscException 2149.
+///
+/// Written bytes may wait in the stream's buffer: call Close() (or Flush()) to learn whether
+/// they reached the file. The destructor closes an owned file too, but cannot report a failure.
 class TESSAFORM_API qzStdOutputStream : public qzBinOutputStream
 {
 public:
     explicit qzStdOutputStream(std::basic_ostream<char>& stream);
-    /// Creates or truncates `fileName` for binary output; a failed open surfaces at the first Write.
+    /// Creates or truncates `fileName` for binary output; a failed open surfaces at the first
+    /// Write, Flush or Close.
     explicit qzStdOutputStream(const std::string& fileName);
     qzStdOutputStream(const qzStdOutputStream&) = default;
     qzStdOutputStream& operator=(const qzStdOutputStream&) = default;
     ~qzStdOutputStream() override;
 
     void Write(const void* buffer, const qzUInt64& size) override;
+    /// Hands the buffered bytes to the stream's destination; qzmiscException 2149 when they did
+    /// not get there (a full disk, a failed open, an earlier failed write).
+    void Flush();
+    /// Flush(), then closes the file this adapter opened (a borrowed stream stays open);
+    /// qzmiscException 2149 when the data did not reach the file. Later writes fail with 2149;
+    /// closing again does nothing more.
+    void Close();
 
     const qzAutoPointer<std::basic_ostream<char>>& GetStream() const { return m_stream; }
 
 private:
     qzAutoPointer<std::basic_ostream<char>> m_stream;
+    qzOFStream* m_file = nullptr; // the owned file stream, when opened by name
 };
 } // namespace misc

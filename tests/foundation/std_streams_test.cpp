@@ -102,6 +102,40 @@ TEST(StdOutputStream, FileNameCreatesOrTruncatesTheFile)
     EXPECT_EQ("xyz!", text.str());
 }
 
+TEST(StdOutputStream, CloseReportsDataThatNeverReachedTheFile)
+{
+    // A full disk: the bytes wait in the buffer, so only Close can tell that they were lost.
+    qzStdOutputStream full("/dev/full");
+    const std::string record(4469, 'p');
+    EXPECT_EQ(2149u, MiscErrorCode([&] {
+                  full.Write(record.data(), record.size());
+                  full.Close();
+              }));
+
+    ScopedTempDir dir;
+    qzStdOutputStream unopenable(dir.Path("no-such-dir/file.bin"));
+    EXPECT_EQ(2149u, MiscErrorCode([&] { unopenable.Close(); }));
+    EXPECT_EQ(2149u, MiscErrorCode([&] { unopenable.Flush(); }));
+
+    const std::string path = dir.Path("out.bin");
+    qzStdOutputStream out(path);
+    out.Write("abc", 3);
+    out.Flush();
+    EXPECT_EQ("abc", ReadFile(path)); // flushed while still open
+    out.Write("de", 2);
+    out.Close();
+    EXPECT_EQ("abcde", ReadFile(path));
+    EXPECT_NO_THROW(out.Close()); // closing again does nothing more
+    EXPECT_EQ(2149u, MiscErrorCode([&] { out.Write("f", 1); }));
+
+    std::ostringstream text;
+    qzStdOutputStream borrowed(text);
+    borrowed.Write("xyz", 3);
+    borrowed.Close(); // a borrowed stream stays open
+    text << "!";
+    EXPECT_EQ("xyz!", text.str());
+}
+
 TEST(OpenModes, ModeStringsFollowTheCRuntimeTable)
 {
     const ios_base::openmode in = ios_base::in, out = ios_base::out, tr = ios_base::trunc,
