@@ -16,10 +16,19 @@ using Code = qzSTLParserException::Code;
     throw qzSTLParserException(code);
 }
 
-template <class T> T Number(const std::string& word)
+// A word that is not a number fails as the keyword's wrong parameters, with the conversion
+// error as the cause, so that callers catching the STL errors see every bad file.
+template <class T> T Number(const std::string& word, Code code)
 {
     double value;
-    misc::to_value(word, value);
+    try
+    {
+        misc::to_value(word, value);
+    }
+    catch (const misc::qzException& e)
+    {
+        throw qzSTLParserException(code, &e);
+    }
     return static_cast<T>(value);
 }
 } // namespace
@@ -46,7 +55,8 @@ void qzParserCmdFacet<T>::Execute(misc::qzAutoPointer<qzSTLFile<T>>& state, cons
     m_words.Parse(line);
     if (m_words.GetSize() != 5)
         Fail(qzSTLParserException::WRONG_FACET);
-    const qzTPoint3d<T> normal(Number<T>(m_words[2]), Number<T>(m_words[3]), Number<T>(m_words[4]));
+    const Code code = qzSTLParserException::WRONG_FACET;
+    const qzTPoint3d<T> normal(Number<T>(m_words[2], code), Number<T>(m_words[3], code), Number<T>(m_words[4], code));
     if (state->GetInFacet())
         Fail(qzSTLParserException::INVALID_SYNTAX);
     state->SetInFacet(true);
@@ -70,7 +80,8 @@ void qzParserCmdVertex<T>::Execute(misc::qzAutoPointer<qzSTLFile<T>>& state, con
     m_words.Parse(line);
     if (m_words.GetSize() != 4)
         Fail(qzSTLParserException::WRONG_VERTEX);
-    const qzTPoint3d<T> vertex(Number<T>(m_words[1]), Number<T>(m_words[2]), Number<T>(m_words[3]));
+    const Code code = qzSTLParserException::WRONG_VERTEX;
+    const qzTPoint3d<T> vertex(Number<T>(m_words[1], code), Number<T>(m_words[2], code), Number<T>(m_words[3], code));
     if (!state->GetInSolid() || !state->GetInFacet() || !state->GetInLoop())
         Fail(qzSTLParserException::INVALID_SYNTAX);
     if (state->GetVertices().size() < 3)

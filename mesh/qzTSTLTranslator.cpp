@@ -175,6 +175,10 @@ void qzTSTLTranslator<T, Point, Normal>::ReadSTLAscii(std::istream& stream, Mesh
         state->GetSoup().Reserve(static_cast<std::size_t>(std::min<std::uint64_t>(*remaining / 86, 1u << 26)));
     qzParserSTL<T> parser(state);
     parser.Parse(stream);
+    // Text that ends inside a facet is a file cut short, not a smaller mesh; a missing final
+    // "endsolid" after complete facets stays accepted.
+    if (state->GetInFacet() || state->GetInLoop())
+        throw qzSTLParserException(qzSTLParserException::INVALID_SYNTAX);
     mesh.SetTriangles(state->GetSoup());
 }
 
@@ -309,16 +313,24 @@ public:
     explicit AsciiWriter(std::ostream& stream) : m_stream(stream) { m_buffer.reserve(kFlushAt + 256); }
 
     void Text(const char* text) { m_buffer.append(text); }
-    /// " x y z\n", each rounded to single precision and written as the stream's default (%g).
+    /// " x y z\n", each rounded to single precision and written in general notation with the
+    /// fewest significant digits, 6 or more, that read back to the same single-precision value:
+    /// what the stream's default 6 digits render exactly prints as before, and nothing is lost.
     template <class P> void Numbers(const P& p)
     {
         for (float value : {static_cast<float>(p.x()), static_cast<float>(p.y()), static_cast<float>(p.z())})
         {
             char digits[32];
             digits[0] = ' ';
-            const std::to_chars_result r =
-                std::to_chars(digits + 1, digits + sizeof digits, value, std::chars_format::general, 6);
-            m_buffer.append(digits, r.ptr);
+            char* end = digits + 1;
+            for (int precision = 6; precision <= 9; ++precision)
+            {
+                end = std::to_chars(digits + 1, digits + sizeof digits, value, std::chars_format::general, precision)
+                          .ptr;
+                if (!std::isfinite(value) || ReadsBackAs(digits + 1, end, value))
+                    break;
+            }
+            m_buffer.append(digits, end);
         }
         m_buffer += '\n';
         if (m_buffer.size() >= kFlushAt)
@@ -331,6 +343,13 @@ public:
     }
 
 private:
+    // As the reader converts: to double, then to the mesh's single precision.
+    static bool ReadsBackAs(const char* first, const char* last, float value)
+    {
+        double read = 0.0;
+        return std::from_chars(first, last, read).ec == std::errc() && static_cast<float>(read) == value;
+    }
+
     static constexpr std::size_t kFlushAt = 1 << 18;
     std::ostream& m_stream;
     std::string m_buffer;

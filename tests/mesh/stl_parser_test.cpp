@@ -153,12 +153,34 @@ TEST(StlParser, MisplacedAndUnknownEndsAreErrors)
     EXPECT_EQ(e->GetErrorMessage(), "Invalid Syntax");
 }
 
-TEST(StlParser, InvalidNumbersAreReportedWithTheirText)
+TEST(StlParser, InvalidNumbersAreWrongParametersOfTheirKeyword)
 {
-    EXPECT_EQ(ReadError(Solid("facet normal 0 0 1\nouter loop\nvertex 0 zero 0\n")), 0u);
-    EXPECT_EQ(ErrorMessage([] { Read(Solid("facet normal 0 0 1\nouter loop\nvertex 0 zero 0\n")); }),
-              "Invalid number: 'zero'");
-    EXPECT_EQ(ErrorMessage([] { Read(Solid("facet normal 0 0 1,5\n")); }), "Invalid number: '1,5'");
+    // Within the STL family, so that a host catching the STL errors sees every bad file; the
+    // conversion error says which word it was.
+    EXPECT_EQ(ReadError(Solid("facet normal 0 0 1\nouter loop\nvertex 0 blah 1\n")), 3504u);
+    const auto vertex = Thrown<cadcam::qzSTLParserException>(
+        [] { Read(Solid("facet normal 0 0 1\nouter loop\nvertex 0 zero 0\n")); });
+    ASSERT_TRUE(vertex);
+    EXPECT_EQ(vertex->GetErrorMessage(), "Keyword 'vertex' with wrong parameters found");
+    ASSERT_NE(vertex->GetPrevious(), nullptr);
+    EXPECT_EQ(vertex->GetPrevious()->GetErrorMessage(), "Invalid number: 'zero'");
+
+    EXPECT_EQ(ReadError(Solid("facet normal 0 x 1\n")), 3502u);
+    const auto normal = Thrown<cadcam::qzSTLParserException>([] { Read(Solid("facet normal 0 0 1,5\n")); });
+    ASSERT_TRUE(normal);
+    ASSERT_NE(normal->GetPrevious(), nullptr);
+    EXPECT_EQ(normal->GetPrevious()->GetErrorMessage(), "Invalid number: '1,5'");
+}
+
+TEST(StlParser, TextEndingInsideAFacetIsACutFile)
+{
+    const std::string head = "solid cut\nfacet normal 0 0 1\n";
+    EXPECT_EQ(ReadError(head + "outer loop\nvertex 0 0 0\n"), 3510u);
+    EXPECT_EQ(ReadError(head + kLoop), 3510u);
+    EXPECT_EQ(ReadError(head), 3510u);
+    EXPECT_EQ(ReadError(head + "outer loop\nendsolid\n"), 3510u);
+    // Complete facets without the final endsolid stay accepted.
+    ExpectUnitTriangle(Read("solid open\n" + kFacet));
 }
 
 class BareParser : public misc::qzParser<int>

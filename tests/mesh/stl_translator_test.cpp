@@ -1,7 +1,9 @@
 // STL files: the written layouts, variant detection, reading errors and round trips.
 #include "mesh/mesh_test_support.h"
 
+#include <cmath>
 #include <limits>
+#include <random>
 #include <sstream>
 
 namespace
@@ -100,23 +102,50 @@ TYPED_TEST(StlFiles, BinaryLayoutByteForByte)
     EXPECT_EQ(WriteBinary(MeshOf<T>(kMetric)), "STL File" + std::string(72, ' ') + Hex("00000000"));
 }
 
-TYPED_TEST(StlFiles, AsciiTextWithSixDigitsOfTheFloatValue)
+TYPED_TEST(StlFiles, AsciiNumbersAreTheShortestTextOfTheFloatValue)
 {
     using T = TypeParam;
     EXPECT_EQ(WriteAscii(MeshOf<T>(kMetric)), "solid ascii\nendsolid\n");
     SoupOf<T> soup;
-    // 1.234565 is 1.2345649... as a double but 1.2345650... as a float.
-    soup.AddTriangle(Pt3<T>(T(0.1234567), T(1234567), T(-0.5)), Pt3<T>(T(1.234565), 0, T(1e-5)), Pt3<T>(),
-                     Pt3<T>(0, 0, 1));
+    // Six digits where they render the float exactly, more where they would not; 1.234565 is
+    // 1.2345649... as a double but 1.2345650... as a float, and a third needs eight digits.
+    soup.AddTriangle(Pt3<T>(T(0.1234567), T(1234567), T(-0.5)), Pt3<T>(T(1.234565), 0, T(1e-5)),
+                     Pt3<T>(T(1) / T(3), T(0.1), T(1e30)), Pt3<T>(0, 0, 1));
     EXPECT_EQ(WriteAscii(MeshOf<T>(soup, kMetric)), "solid ascii\n"
                                                     "  facet normal 0 0 1\n"
                                                     "    outer loop\n"
-                                                    "      vertex 0.123457 1.23457e+06 -0.5\n"
-                                                    "      vertex 1.23457 0 1e-05\n"
-                                                    "      vertex 0 0 0\n"
+                                                    "      vertex 0.1234567 1234567 -0.5\n"
+                                                    "      vertex 1.234565 0 1e-05\n"
+                                                    "      vertex 0.33333334 0.1 1e+30\n"
                                                     "    endloop\n"
                                                     "  endfacet\n"
                                                     "endsolid\n");
+}
+
+TYPED_TEST(StlFiles, BinaryThroughAsciiAndBackIsBitExact)
+{
+    using T = TypeParam;
+    std::mt19937 random(7);
+    std::uniform_real_distribution<float> mantissa(-1.0f, 1.0f);
+    std::uniform_int_distribution<int> exponent(-30, 30);
+    const auto value = [&] { return std::ldexp(mantissa(random), exponent(random)); };
+    std::vector<Record> records;
+    for (int t = 0; t < 500; ++t)
+    {
+        Record r;
+        for (float& v : r)
+            v = value();
+        records.push_back(r);
+    }
+    const std::string bytes = BinaryStl("STL File", 500, records);
+    MeshOf<T> mesh(kMetric);
+    ASSERT_FALSE(FileError<T>(bytes, &mesh));
+    ASSERT_EQ(mesh.GetNumberOfTriangles(), 500u);
+
+    MeshOf<T> back(kMetric);
+    std::istringstream text(WriteAscii(mesh));
+    StlOf<T>::ReadSTLAscii(text, back);
+    EXPECT_EQ(WriteBinary(back), WriteBinary(mesh));
 }
 
 TYPED_TEST(StlFiles, VariantDetection)
