@@ -105,6 +105,14 @@ bool qzTSTLTranslator<T, Point, Normal>::FoundAsciiSTLKeywords(const std::string
 }
 
 template <class T, class Point, class Normal>
+bool qzTSTLTranslator<T, Point, Normal>::IsBinary(const misc::qzFileName& fileName)
+{
+    if (!misc::qzFileSystem::FileExists(fileName.GetFilePath()))
+        throw qzSTLParserException(qzSTLParserException::FILE_NOT_FOUND);
+    return IsSTLFileBinary(fileName);
+}
+
+template <class T, class Point, class Normal>
 bool qzTSTLTranslator<T, Point, Normal>::IsSTLFileBinary(const misc::qzFileName& fileName)
 {
     const std::uint64_t size = misc::qzFileSystem::GetFileSize(fileName.GetFilePath());

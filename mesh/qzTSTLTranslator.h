@@ -18,7 +18,8 @@ namespace cadcam
 /// Binary files: an 80-byte header ("STL File" and 72 spaces when written), the triangle count
 /// N (4 bytes) and N records of a normal, three vertices (single precision) and a zero
 /// attribute word. ASCII files: "solid ascii", per triangle a facet block with its stored
-/// normal and corners (numbers rounded to single precision, 6 significant digits), "endsolid".
+/// normal and corners (numbers rounded to single precision and written with the fewest
+/// significant digits, 6 or more, that read back to that value), "endsolid".
 template <class T, class Point, class Normal> class TESSAFORM_API qzTSTLTranslator
 {
 public:
@@ -40,6 +41,9 @@ public:
     /// Throws qzmiscException 2149 when the stream has failed at the end.
     static void WriteSTLAscii(std::ostream& stream, const Mesh& mesh);
     static void WriteSTLBinary(misc::qzStdOutputStream& stream, const Mesh& mesh);
+    /// Whether ReadSTL would read the file as binary STL (its detection, with its errors:
+    /// 3500 for a missing file, 3511 for a binary size that does not match the count).
+    static bool IsBinary(const misc::qzFileName& fileName);
 
 private:
     static bool IsSTLFileBinary(const misc::qzFileName& fileName);

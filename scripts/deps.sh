@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libwildmagic-dev libpolyclipping-dev
   libadmesh-dev libssl-dev
+  nlohmann-json3-dev libcli11-dev
 )
 
 missing=()
