@@ -341,3 +341,37 @@ TEST(GeometryCodecTruncation, AHugeCountRunsOutOfDataInsteadOfAllocating)
     EXPECT_EQ(2018u, MiscErrorCode([] { Read(Bytes().U8(4).Size(0xFFFFFFFF).str()); }));
 }
 } // namespace
+
+namespace
+{
+// Seeds of the 2D geometry fuzz harness: run with --gtest_also_run_disabled_tests to rewrite
+// the committed corpus. A seed is the harness's flags byte, the stored version - 3 and
+// elements.
+TEST(GeometryCodecSeeds, DISABLED_WriteFuzzCorpus)
+{
+    const std::string folder = std::string(TESSAFORM_TEST_DATA) + "/../../fuzz/corpus/fuzz_2d_geometry/";
+    const auto seed = [&](const std::string& name, unsigned flags, unsigned version, const std::string& elements) {
+        WriteFile(folder + name, std::string{static_cast<char>(flags), static_cast<char>(version - 3)} + elements);
+    };
+    auto polyline = misc::qzMakeAutoPointer<cadcam::qz2dPolyLine<double>>();
+    polyline->AddPoint(cadcam::qz2dPoint<double>(0, 0));
+    polyline->AddPoint(cadcam::qz2dPoint<double>(2, 1));
+    auto contour = misc::qzMakeAutoPointer<cadcam::qz2dContour<double>>();
+    contour->AddGeometry(LineE(0, 0, 4, 0));
+    contour->AddGeometry(ArcE(4, 2, 2, 270, 180));
+    contour->AddGeometry(polyline);
+    contour->AddGeometry(misc::qzMakeAutoPointer<cadcam::qz2dParabola<double>>(P(4, 4), P(0, 6)));
+    seed("point", 0, kNewest, Write(cadcam::qz2dPoint<double>(1, 2)));
+    seed("line", 0, kNewest, Write(*LineE(1, 2, 3, 4)));
+    seed("arc_clockwise", 0, kNewest, Write(*ArcE(0, 0, 5, 90, -270)));
+    seed("polyline", 0, kNewest, Write(*polyline));
+    seed("parabola", 0, kNewest, Write(cadcam::qz2dParabola<double>(P(0, 0), P(3, 3))));
+    seed("contour", 0, kNewest, Write(*contour));
+    seed("contour_peeked", 8, kNewest, Write(*contour));
+    seed("elements_run", 0, kNewest, Write(*LineE(0, 0, 1, 1)) + Write(*polyline) + Write(*ArcE(1, 1, 1, 0, 90)));
+    seed("arc_17", 0, 17, Bytes().I32(2).I32(0).F64(0).F64(0).F64(1).F64(0).F64(180).I32(1).str());
+    seed("polyline_of_lines", 0, kNewest,
+         Bytes().U8(4).Size(2).U8(1).P2(0, 0).P2(1, 0).U8(1).P2(1, 0).P2(1, 1).str());
+    seed("refused_codes", 0, kNewest, Bytes().U8(3).U8(6).U8(8).U8(9).str());
+}
+} // namespace

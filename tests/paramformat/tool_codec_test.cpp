@@ -680,3 +680,54 @@ TEST(ToolCodecTruncation, HugeCountsRunOutOfDataInsteadOfAllocating)
             [&] { ReadTool(Bytes().U8(1).I32(1).F64(1).F64(2).F64(3).F64(4).Size(0xFFFFFFFF).str(), 30); }));
 }
 } // namespace
+
+namespace
+{
+// ---------------------------------------------------------------------------------------------
+// Seeds of the tool fuzz harness: run with --gtest_also_run_disabled_tests to rewrite the
+// committed corpus. A seed is the harness's three leading bytes (flags with the record kind and
+// default units, stored version - 3) and a record.
+
+void WriteSeed(const std::string& name, unsigned kind, unsigned version, const std::string& record)
+{
+    const std::string folder = std::string(TESSAFORM_TEST_DATA) + "/../../fuzz/corpus/fuzz_tools/";
+    const unsigned stored = version - 3;
+    const std::string head = {static_cast<char>(0x40 | kind << 3), static_cast<char>(stored & 0xFF),
+                              static_cast<char>(stored >> 8)};
+    WriteFile(folder + name, head + record);
+}
+
+TEST(ToolCodecSeeds, DISABLED_WriteFuzzCorpus)
+{
+    const char* const names[] = {"bore_bar",   "bull_mill",   "chamfer_mill", "cntr_bore",  "csink",
+                                 "ctr_drill",  "dove_mill",   "drill",        "end_mill",   "face_mill",
+                                 "lol_mill",   "rad_mill",    "reamer",       "slot_mill",  "spher_mill",
+                                 "spot_drill", "taper_mill",  "tap_lh",       "tap_rh",     "lathe_tool",
+                                 "barrel_mill", "convex_tip_mill", "generic_revolved_tool"};
+    const auto tools = EveryTool();
+    for (std::size_t i = 0; i < tools.size(); ++i)
+        WriteSeed(std::string(names[i]) + "_226", 0, kNewest, WriteTool(*tools[i]));
+    misc::qzMemoryIOStream enriched;
+    qzBOTools(enriched) << qzEnrichedTool(tools[1], 7, "bull", "six flutes");
+    WriteSeed("enriched_226", 1, kNewest, Contents(enriched));
+    WriteSeed("bull_mill_21", 0, 21, BullHead(21).F64(12).F64(80).F64(40).F64(60).str());
+    WriteSeed("bull_mill_22", 0, 22, BullHead(22).F64(12).F64(80).Size(1).F64(40).F64(30).F64(50).str());
+    WriteSeed("bull_mill_23", 0, 23, BullHead(23).Size(1).F64(12).F64(8).F64(30).Size(0).str());
+    WriteSeed("end_mill_17", 0, 17, Bytes().I32(8).F64(1).F64(2).F64(3).F64(4).F64(5).F64(6).F64(7).str());
+    const std::string contour = Bytes().U8(5).Size(2).U8(1).P2(0, 0).P2(5, 0).U8(1).P2(5, 0).P2(5, 9).str();
+    WriteSeed("holder_47", 2, 47, Bytes().I32(1).Size(2).F64(10).F64(8).F64(5).F64(4).F64(4).F64(20).str());
+    WriteSeed("holder_59", 2, 59, Bytes().I32(1).Raw(contour).str());
+    WriteSeed("arbor_60", 3, 60, Bytes().I32(1).U8(0).Raw(contour).str());
+    WriteSeed("part_extruded_226", 4, kNewest,
+              Bytes().I32(1).U8(1).Size(1).Raw(contour).F64(1).F64(0).F64(0).F64(9).str());
+    WriteSeed("shoulder_130", 5, 130, Bytes().F64(11).F64(22).str());
+    WriteSeed("shoulder_131", 5, 131, Bytes().I32(2).F64(11).F64(22).str());
+    Bytes taper;
+    taper.U8(16).I32(1).F64(5).F64(0.5).U8(1).F64(10).F64(30).F64(80);
+    taper.I32(1).U8(0).Raw(contour).I32(1).U8(0).U8(5).Size(0);
+    WriteSeed("taper_mill_153", 0, 153, Shoulder(taper, 153).F64(14).F64(31).str());
+    Bytes lollipop;
+    lollipop.U8(10).I32(1).F64(6).F64(6).F64(75).I32(1).U8(0).U8(5).Size(0).I32(1).U8(0).U8(5).Size(0);
+    WriteSeed("lol_mill_154", 0, 154, Shoulder(lollipop, 154).str());
+}
+} // namespace
