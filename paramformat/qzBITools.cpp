@@ -316,7 +316,7 @@ template <class Tool> void qzBITools::ReadTyped(Tool& tool)
 
     decltype(Layout::Values(tool)) values{};
     if (version >= Layout::kValuesFrom)
-        std::apply([this](auto&... value) { (ReadValue(value), ...); }, values);
+        std::apply([&](auto&... value) { (ReadValue(value), ...); }, values);
 
     constexpr unsigned lengthCount = Layout::kSingleLength ? 2 : 3;
     double lengths[lengthCount];

@@ -154,7 +154,7 @@ template <class Tool> void qzBOTools::WriteTyped(const qzTool& tool)
         throw qzcadcamException(qzcadcamException::UNKNOWN_TOOL_TYPE);
     WriteEnum(typed->GetToolType());
     m_cadcam << typed->GetUnits();
-    std::apply([this](const auto&... value) { (WriteValue(value), ...); }, Layout::Values(*typed));
+    std::apply([&](const auto&... value) { (WriteValue(value), ...); }, Layout::Values(*typed));
     WriteCommon(*typed, Layout::kSingleLength);
 }
 
