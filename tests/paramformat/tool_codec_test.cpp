@@ -168,40 +168,56 @@ TEST(ToolCodecRoundTrip, EveryToolClassComesBackWithEveryValue)
     }
 }
 
-TEST(ToolCodecRoundTrip, DefinitionsOfEverySolidKindAndTheEnrichedTool)
+TEST(ToolCodecRoundTrip, EveryDefinitionWithEverySolidKind)
+{
+    const std::function<misc::qzAutoPointer<qzSolidDefinition<double>>()> solids[] = {
+        [] { return Revolved(kInch); }, Extruded, Meshed};
+    for (const auto& solid : solids)
+    {
+        misc::qzMemoryIOStream stream;
+        qzBOTools writer(stream);
+        writer << *HolderOf(solid());
+        writer << *ArborOf(solid());
+        writer << *PartOf(solid());
+        stream.Rewind(0);
+        qzBITools reader(stream, kNewest);
+        qzTool::Holder holder;
+        qzTool::Arbor arbor;
+        qzTool::ToolPart part;
+        reader >> holder;
+        reader >> arbor;
+        reader >> part;
+        EXPECT_EQ(stream.GetDataLength(), stream.GetPosition());
+        const std::string expected = Describe(*solid());
+        EXPECT_EQ(expected, Profile(*holder));
+        EXPECT_EQ(expected, Profile(*arbor));
+        EXPECT_EQ(expected, Profile(*part));
+    }
+}
+
+TEST(ToolCodecRoundTrip, ShoulderAndEnrichedTools)
 {
     misc::qzMemoryIOStream stream;
     qzBOTools writer(stream);
-    writer << *HolderOf(Meshed());
-    writer << *ArborOf(Revolved(kInch));
-    writer << *PartOf(Extruded());
     writer << qzShoulderExtender(kInch, 1, 2);
     writer << qzEnrichedTool(EveryTool()[1], -17, "bull 12", "");
     writer << qzEnrichedTool(EveryTool()[22], 4, "", "a generic tool\twith a comment");
     stream.Rewind(0);
 
     qzBITools reader(stream, kNewest);
-    qzTool::Holder holder;
-    qzTool::Arbor arbor;
-    qzTool::ToolPart part;
     qzShoulderExtender shoulder;
     qzEnrichedTool first, second;
-    reader >> holder;
-    reader >> arbor;
-    reader >> part;
     reader >> shoulder;
     reader >> first;
     reader >> second;
     EXPECT_EQ(stream.GetDataLength(), stream.GetPosition());
-    EXPECT_EQ(Describe(*Meshed()), Profile(*holder));
-    EXPECT_EQ(Describe(*Revolved(kInch)), Profile(*arbor));
-    EXPECT_EQ(Describe(*Extruded()), Profile(*part));
     EXPECT_EQ(qzShoulderExtender(kInch, 1, 2), shoulder);
     EXPECT_EQ(Describe(*EveryTool()[1]), Describe(*first.GetTool()));
     EXPECT_EQ(-17, first.GetNumber());
     EXPECT_EQ("bull 12", first.GetName());
     EXPECT_EQ("", first.GetComment());
     EXPECT_EQ(Describe(*EveryTool()[22]), Describe(*second.GetTool()));
+    EXPECT_EQ(4, second.GetNumber());
     EXPECT_EQ("a generic tool\twith a comment", second.GetComment());
 }
 
@@ -699,11 +715,29 @@ void WriteSeed(const std::string& name, unsigned kind, unsigned version, const s
 
 TEST(ToolCodecSeeds, DISABLED_WriteFuzzCorpus)
 {
-    const char* const names[] = {"bore_bar",   "bull_mill",   "chamfer_mill", "cntr_bore",  "csink",
-                                 "ctr_drill",  "dove_mill",   "drill",        "end_mill",   "face_mill",
-                                 "lol_mill",   "rad_mill",    "reamer",       "slot_mill",  "spher_mill",
-                                 "spot_drill", "taper_mill",  "tap_lh",       "tap_rh",     "lathe_tool",
-                                 "barrel_mill", "convex_tip_mill", "generic_revolved_tool"};
+    const char* const names[] = {"bore_bar",
+                                 "bull_mill",
+                                 "chamfer_mill",
+                                 "cntr_bore",
+                                 "csink",
+                                 "ctr_drill",
+                                 "dove_mill",
+                                 "drill",
+                                 "end_mill",
+                                 "face_mill",
+                                 "lol_mill",
+                                 "rad_mill",
+                                 "reamer",
+                                 "slot_mill",
+                                 "spher_mill",
+                                 "spot_drill",
+                                 "taper_mill",
+                                 "tap_lh",
+                                 "tap_rh",
+                                 "lathe_tool",
+                                 "barrel_mill",
+                                 "convex_tip_mill",
+                                 "generic_revolved_tool"};
     const auto tools = EveryTool();
     for (std::size_t i = 0; i < tools.size(); ++i)
         WriteSeed(std::string(names[i]) + "_226", 0, kNewest, WriteTool(*tools[i]));
