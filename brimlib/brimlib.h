@@ -1,5 +1,5 @@
 // Umbrella header of the sibling-library stand-in: exceptions, shared pointer, files, text,
-// vectors, units, the parameter model and machine definitions.
+// vectors, units, the parameter model, machine definitions and tools.
 #pragma once
 
 #include "brimlib/qzTypes.h"
@@ -23,4 +23,7 @@
 #include "brimlib/qzCNCMove.h"
 #include "brimlib/qzPostedMove.h"
 #include "brimlib/qzSolidDefinition.h"
+#include "brimlib/qzToolDefinitions.h"
+#include "brimlib/qzTool.h"
+#include "brimlib/qzTypedTools.h"
 #include "brimlib/qz2dPolygonOffseter.h"

@@ -73,9 +73,10 @@ const ErrorText kMiscTexts[] = {
 const ErrorText kCadcamTexts[] = {
     {2027, "Stored data version not supported"},
     {2052, "Axis index out of range"},
-    {2108, "Invalid geometry data"},
-    {2139, "Unknown tool type"},
-    {2183, "Invalid tool profile"},
+    {2108, "Unknown tool type"},
+    {2139, "Tool units are not defined"},
+    {2183, "Unknown solid definition type"},
+    {2184, "Unknown corner radius type"},
     {2189, "Cannot normalize a zero-length vector"},
     {2190, "Contour has no elements"},
     {2192, "Contour is not closed"},

@@ -1,9 +1,13 @@
 // Umbrella header of the binary parameter format.
 #pragma once
 
+#include "paramformat/qzBI2dGeometry.h"
 #include "paramformat/qzBICadcamTypes.h"
 #include "paramformat/qzBILostData.h"
 #include "paramformat/qzBIPostTypes.h"
+#include "paramformat/qzBITools.h"
+#include "paramformat/qzBO2dGeometry.h"
 #include "paramformat/qzBOCadcamTypes.h"
 #include "paramformat/qzBOPostTypes.h"
+#include "paramformat/qzBOTools.h"
 #include "paramformat/qzBO5axParams.h"
