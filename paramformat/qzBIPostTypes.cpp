@@ -233,7 +233,7 @@ misc::qzBinInputStream& qzBIPostTypes::operator>>(misc::qzAutoPointer<qzMachDef>
     return m_stream;
 }
 
-template <class M> void qzBIPostTypes::ReadMove(M& move)
+template <class M> QZ_FLATTEN void qzBIPostTypes::ReadMove(M& move)
 {
     // m_cadcam is a member of exactly its own class: its value readers are the stock ones.
     paramformat::BinSource in(m_cadcam, GetVersion(), true);
@@ -265,7 +265,7 @@ misc::qzBinInputStream& qzBIPostTypes::operator>>(qzPosted6axMove& move)
     return m_stream;
 }
 
-template <class M> void qzBIPostTypes::ReadList(misc::qzMemoryPoolList<M>& moves, int kind)
+template <class M> QZ_FLATTEN void qzBIPostTypes::ReadList(misc::qzMemoryPoolList<M>& moves, int kind)
 {
     const unsigned int count = m_cadcam.GetSize_t();
     if (GetVersion() < 119 || ReadEnum32() != kind)

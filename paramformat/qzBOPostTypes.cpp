@@ -89,7 +89,7 @@ misc::qzBinOutputStream& qzBOPostTypes::operator<<(const qzMachDef& machDef)
     return m_stream;
 }
 
-template <class M> void qzBOPostTypes::WriteMove(const M& move)
+template <class M> QZ_FLATTEN void qzBOPostTypes::WriteMove(const M& move)
 {
     paramformat::BinSink out(m_cadcam);
     paramformat::FieldWriter<M> writer(out, move);
@@ -127,7 +127,7 @@ misc::qzBinOutputStream& qzBOPostTypes::operator<<(const qzPostedMove& move)
     return m_stream;
 }
 
-template <class M> void qzBOPostTypes::WriteList(const misc::qzMemoryPoolList<M>& moves, int kind)
+template <class M> QZ_FLATTEN void qzBOPostTypes::WriteList(const misc::qzMemoryPoolList<M>& moves, int kind)
 {
     m_cadcam << misc::qzStreamableSize_t(moves.size());
     m_cadcam << kind;

@@ -22,6 +22,14 @@
 #include <type_traits>
 #include <typeinfo>
 
+// Inlines a record walk whole into the loop that runs it: the accessor pairs are constants
+// there, so each field becomes a direct load or store.
+#if defined(__GNUC__)
+#define QZ_FLATTEN __attribute__((flatten))
+#else
+#define QZ_FLATTEN
+#endif
+
 namespace paramformat
 {
 /// Accepted values of a range-checked enumeration and the qzcadcamException raised outside.
@@ -152,31 +160,83 @@ private:
     misc::qzMemoryIOStream* m_memory;
 };
 
-/// Primitive writes of the newest layout, through the basic-type writer.
+/// Primitive writes of the newest layout. As BinSource, fixed-width values go straight into the
+/// buffer of an exact qzMemoryIOStream without shrink data while it has room; everything else
+/// goes through the basic-type writer.
 class BinSink
 {
 public:
-    explicit BinSink(misc::qzBOBasicTypes& basic) : m_basic(basic) {}
+    explicit BinSink(misc::qzBOBasicTypes& basic)
+        : m_basic(basic),
+          m_memory(!basic.GetShrinkData() && typeid(basic.GetStream()) == typeid(misc::qzMemoryIOStream)
+                       ? static_cast<misc::qzMemoryIOStream*>(&basic.GetStream())
+                       : nullptr)
+    {
+    }
 
-    void Real(double value) { m_basic << value; }
-    void Float(float value) { m_basic << value; }
-    void Int(int value) { m_basic << value; }
-    void UInt(unsigned value) { m_basic << value; }
-    void Bool(bool value) { m_basic << value; }
-    void Byte(unsigned char value) { m_basic << value; }
+    void Real(double value)
+    {
+        if (!Fast(ToBits<std::uint64_t>(value)))
+            m_basic << value;
+    }
+    void Float(float value)
+    {
+        if (!Fast(ToBits<std::uint32_t>(value)))
+            m_basic << value;
+    }
+    void Int(int value)
+    {
+        if (!Fast(static_cast<std::uint32_t>(value)))
+            m_basic << value;
+    }
+    void UInt(unsigned value)
+    {
+        if (!Fast(static_cast<std::uint32_t>(value)))
+            m_basic << value;
+    }
+    void Bool(bool value)
+    {
+        if (!Fast(static_cast<std::uint8_t>(value ? 1 : 0)))
+            m_basic << value;
+    }
+    void Byte(unsigned char value)
+    {
+        if (!Fast(static_cast<std::uint8_t>(value)))
+            m_basic << value;
+    }
     void Size(std::uint64_t value) { m_basic << misc::qzStreamableSize_t(value); }
     void Point(const cadcam::qzTPoint3d<double>& point)
     {
-        m_basic << point.x();
-        m_basic << point.y();
-        m_basic << point.z();
+        Real(point.x());
+        Real(point.y());
+        Real(point.z());
     }
     void Str(const std::string& value) { m_basic << value; }
     /// One byte: the low 8 bits of the enumerator.
-    void Enum(int value) { m_basic << static_cast<unsigned char>(value & 0xFF); }
+    void Enum(int value) { Byte(static_cast<unsigned char>(value & 0xFF)); }
 
 private:
+    template <class U, class F> static U ToBits(F value)
+    {
+        U bits;
+        std::memcpy(&bits, &value, sizeof(U));
+        return bits;
+    }
+    template <class U> bool Fast(U value)
+    {
+        if (!m_memory)
+            return false;
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+        if constexpr (sizeof(U) == 4)
+            value = __builtin_bswap32(value);
+        else if constexpr (sizeof(U) == 8)
+            value = __builtin_bswap64(value);
+#endif
+        return m_memory->WriteInPlace(&value, sizeof(U));
+    }
+
     misc::qzBOBasicTypes& m_basic;
+    misc::qzMemoryIOStream* m_memory;
 };
 
 /// Reads the fields a description names into `record`.
