@@ -32,6 +32,13 @@
 
 namespace paramformat
 {
+/// The stream as a memory stream when it is exactly one (not a class derived from it, whose
+/// reads and writes may do more).
+template <class Stream> misc::qzMemoryIOStream* ExactMemoryStream(Stream& stream)
+{
+    return typeid(stream) == typeid(misc::qzMemoryIOStream) ? static_cast<misc::qzMemoryIOStream*>(&stream) : nullptr;
+}
+
 /// Accepted values of a range-checked enumeration and the qzcadcamException raised outside.
 struct EnumRange
 {
@@ -56,9 +63,7 @@ public:
     /// `fastAllowed`: the caller vouches that `basic` reads primitives the stock way.
     BinSource(misc::qzBIBasicTypes& basic, unsigned version, bool fastAllowed)
         : m_basic(basic), m_version(version),
-          m_memory(fastAllowed && !basic.GetShrinkData() && typeid(basic.GetStream()) == typeid(misc::qzMemoryIOStream)
-                       ? static_cast<misc::qzMemoryIOStream*>(&basic.GetStream())
-                       : nullptr)
+          m_memory(fastAllowed && !basic.GetShrinkData() ? ExactMemoryStream(basic.GetStream()) : nullptr)
     {
     }
 
@@ -167,10 +172,7 @@ class BinSink
 {
 public:
     explicit BinSink(misc::qzBOBasicTypes& basic)
-        : m_basic(basic),
-          m_memory(!basic.GetShrinkData() && typeid(basic.GetStream()) == typeid(misc::qzMemoryIOStream)
-                       ? static_cast<misc::qzMemoryIOStream*>(&basic.GetStream())
-                       : nullptr)
+        : m_basic(basic), m_memory(!basic.GetShrinkData() ? ExactMemoryStream(basic.GetStream()) : nullptr)
     {
     }
 
