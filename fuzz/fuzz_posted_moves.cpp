@@ -25,7 +25,9 @@ template <class M> void RunMove(fuzz::Frame& f)
 template <class M> void RunList(fuzz::Frame& f, bool withPool)
 {
     using List = misc::qzMemoryPoolList<M>;
-    misc::qzMemoryPool pool(List::NodeSize, 64);
+    // One pool per kind for the whole run, emptied before each input: no blocks made per input.
+    static misc::qzMemoryPool pool(List::NodeSize, 64);
+    pool.Reset();
     List moves(withPool ? &pool : nullptr);
     post::qzBIPostTypes(f.stream, f.version, f.shrink, f.unicode, f.wide) >> moves;
     if (!f.Newest())

@@ -75,8 +75,14 @@ public:
     /// A machine definition, the axis name (STR) and, from version 144, the factory kind (2
     /// below).
     virtual misc::qzBinInputStream& operator>>(qzMachDefBuilder& builder);
-    /// A new object holding the stored extra parameters; fields an older version lacks take
-    /// the values documented with the writer.
+    /// A new object holding the stored extra parameters (fields listed with qzBOPostTypes).
+    /// Units are a metric flag below version 25 (the byte 1 metric, any other inches). Older
+    /// versions lack fields: below 16 the pole tolerance (0.57) and the machine limits (0);
+    /// from 16 to 184 the limits are a flag (set: all limits, 3); below 55 the limits
+    /// tolerance (0.0001), start-angle type, solution and preferred angle (0); below 100 the
+    /// rapid-move interpolation (false); the pole handling is a flag pair from 162 to 164 (either
+    /// set: 2), one flag from 156 to 161 (set: 1), and 0 below 156; below 181 the toolpath
+    /// alignment (false); below 220 the interpolation (0) and the retract at maximum (false).
     virtual misc::qzBinInputStream& operator>>(misc::qzAutoPointer<qzMXPParam>& param);
 
     unsigned int GetVersion() const { return m_cadcam.GetVersion(); }

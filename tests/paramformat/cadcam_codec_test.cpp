@@ -102,7 +102,8 @@ Le MoveRecord(unsigned v, const Stored& f)
 void ExpectMove(const qzAutoPointer<qzCNCMove>& move, unsigned v, const Stored& f)
 {
     ASSERT_TRUE(move);
-    EXPECT_EQ(typeid(*move), f.kind == 1 ? typeid(qz5axMove) : typeid(qz3axMove));
+    const qzCNCMove& read = *move;
+    EXPECT_EQ(typeid(read), f.kind == 1 ? typeid(qz5axMove) : typeid(qz3axMove));
     EXPECT_EQ(move->GetPosition(), f.position);
     EXPECT_EQ(move->GetOrientation(), f.orientation);
     EXPECT_EQ(move->GetFeedRate(), f.feed);
@@ -266,6 +267,22 @@ TEST(CadcamCodecToolpath, BadToolpaths)
     withNull.PushBackMove(MoveOf(Stored()));
     withNull.PushBackMove(qzAutoPointer<qzCNCMove>());
     EXPECT_EQ(ErrorMessage([&] { Written(withNull); }), "Accessing NULL pointer");
+
+    // A derived reader that delivers no move stops the toolpath.
+    struct NoMoves : cadcam::qzBICadcamTypes2
+    {
+        using cadcam::qzBICadcamTypes2::qzBICadcamTypes2;
+        using cadcam::qzBICadcamTypes2::operator>>;
+        misc::qzBinInputStream& operator>>(qzAutoPointer<qzCNCMove>& move) override
+        {
+            move.Reset();
+            return GetStream();
+        }
+    };
+    misc::qzMemoryIOStream twoMoves;
+    codec_test::Load(twoMoves, Le().I32(1).Size(2).Bytes());
+    cadcam::qzToolPath none;
+    EXPECT_EQ(ErrorMessage([&] { NoMoves(twoMoves, kNewest, false, false, false) >> none; }), "Accessing NULL pointer");
 
     // A count far beyond the data reads what there is and runs out.
     misc::qzMemoryIOStream stream;
