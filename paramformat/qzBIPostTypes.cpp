@@ -310,18 +310,19 @@ misc::qzBinInputStream& qzBIPostTypes::operator>>(misc::qzMemoryPoolList<qzPoste
 
 namespace
 {
+// One allocation per move: the count block and the move share it.
 misc::qzAutoPointer<qzPostedMove> NewPostedMove(int kind)
 {
     switch (kind)
     {
     case qzPostedVisitorMoveType::THREE_AXES:
-        return misc::qzAutoPointer<qzPostedMove>(new qzPosted3axMove(false));
+        return misc::qzMakeAutoPointer<qzPosted3axMove>(false);
     case qzPostedVisitorMoveType::FOUR_AXES:
-        return misc::qzAutoPointer<qzPostedMove>(new qzPosted4axMove(false));
+        return misc::qzMakeAutoPointer<qzPosted4axMove>(false);
     case qzPostedVisitorMoveType::FIVE_AXES:
-        return misc::qzAutoPointer<qzPostedMove>(new qzPosted5axMove(false));
+        return misc::qzMakeAutoPointer<qzPosted5axMove>(false);
     default: // any other kind is six axes, as for machine definitions
-        return misc::qzAutoPointer<qzPostedMove>(new qzPosted6axMove(false));
+        return misc::qzMakeAutoPointer<qzPosted6axMove>(false);
     }
 }
 } // namespace
