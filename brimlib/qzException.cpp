@@ -86,10 +86,10 @@ const ErrorText kCadcamTexts[] = {
     {2214, "Invalid mesh"},
     {2215, "Invalid mesh units"},
     {2216, "Polyline has too few points"},
-    {2637, "Unknown move type"},
+    {2637, "Unknown move kind or angle state"},
     {2639, "Unknown toolpath section type"},
     {2640, "Invalid toolpath section"},
-    {2708, "Invalid solid definition"},
+    {2708, "Invalid posted move type"},
 };
 
 const ErrorText kVelbrookTexts[] = {

@@ -103,8 +103,10 @@ public:
         EMPTY_CONTOUR = 2190,
         OPEN_CONTOUR = 2192,
         TOO_FEW_POLYLINE_POINTS = 2216,
+        UNKNOWN_MOVE_TYPE = 2637,
         UNKNOWN_SECTION_TYPE = 2639,
-        NOT_A_LINK_SECTION = 2640
+        NOT_A_LINK_SECTION = 2640,
+        INVALID_POSTED_MOVE_TYPE = 2708
     };
 
     explicit qzcadcamException(errorIDD id, const misc::qzException* previous = nullptr);

@@ -11,6 +11,9 @@
 
 namespace post
 {
+class qzPostedMoveVisitor;
+class qzPostedMoveConstVisitor;
+
 /// Attributes shared by posted moves of every axis count.
 class TESSAFORM_API qzPostedMove
 {
@@ -35,6 +38,9 @@ public:
 
     /// Number of rotary axes of the kind (0 to 3).
     virtual unsigned GetNrOfRotaryAxes() const = 0;
+    /// Calls the visitor's overload for the move's kind.
+    virtual void AcceptVisitor(qzPostedMoveVisitor& visitor) = 0;
+    virtual void AcceptVisitor(qzPostedMoveConstVisitor& visitor) const = 0;
 
     const Point& GetAbsMachPos() const { return m_absMachPos; }
     void SetAbsMachPos(const Point& p) { m_absMachPos = p; }
@@ -71,12 +77,34 @@ public:
     /// Surface identifier of a move whose contact surface is not known.
     static constexpr unsigned NONDETERMINATE_SURFACE_ID = 0;
 
+    /// Whether a surface contact was set (each of its three setters sets it).
+    bool HasPotentialSurfaceData() const { return m_hasSurfaceData; }
+    /// Forgets the surface contact.
+    void ClearPotentialSurfaceData()
+    {
+        m_surfaceCP = Point();
+        m_surfaceCPOrient = Point();
+        m_surfaceID = NONDETERMINATE_SURFACE_ID;
+        m_hasSurfaceData = false;
+    }
     const Point& GetPotentialSurfaceCP() const { return m_surfaceCP; }
-    void SetPotentialSurfaceCP(const Point& p) { m_surfaceCP = p; }
+    void SetPotentialSurfaceCP(const Point& p)
+    {
+        m_surfaceCP = p;
+        m_hasSurfaceData = true;
+    }
     const Point& GetPotentialSurfaceCPOrient() const { return m_surfaceCPOrient; }
-    void SetPotentialSurfaceCPOrient(const Point& p) { m_surfaceCPOrient = p; }
+    void SetPotentialSurfaceCPOrient(const Point& p)
+    {
+        m_surfaceCPOrient = p;
+        m_hasSurfaceData = true;
+    }
     std::size_t GetPotentialSurfaceID() const { return m_surfaceID; }
-    void SetPotentialSurfaceID(std::size_t id) { m_surfaceID = id; }
+    void SetPotentialSurfaceID(std::size_t id)
+    {
+        m_surfaceID = id;
+        m_hasSurfaceData = true;
+    }
     std::size_t GetReferenceToOriginalToolpath() const { return m_reference; }
     void SetReferenceToOriginalToolpath(std::size_t reference) { m_reference = reference; }
     bool WasAddOnPost() const { return m_addOnPost; }
@@ -88,6 +116,7 @@ private:
     std::size_t m_surfaceID = NONDETERMINATE_SURFACE_ID;
     std::size_t m_reference = 0;
     bool m_addOnPost = false;
+    bool m_hasSurfaceData = false;
 };
 
 /// Posted move with N rotary values (N = 0 to 3).
@@ -115,12 +144,16 @@ class TESSAFORM_API qzPosted3axMove : public qzPostedNaxMove<0>
 {
 public:
     using qzPostedNaxMove<0>::qzPostedNaxMove;
+    void AcceptVisitor(qzPostedMoveVisitor& visitor) override;
+    void AcceptVisitor(qzPostedMoveConstVisitor& visitor) const override;
 };
 
 class TESSAFORM_API qzPosted4axMove : public qzPostedNaxMove<1>
 {
 public:
     using qzPostedNaxMove<1>::qzPostedNaxMove;
+    void AcceptVisitor(qzPostedMoveVisitor& visitor) override;
+    void AcceptVisitor(qzPostedMoveConstVisitor& visitor) const override;
 };
 
 /// Which of the two angle solutions a 5- or 6-axis move took.
@@ -148,12 +181,16 @@ class TESSAFORM_API qzPosted5axMove : public qzPostedAngledMove<2>
 {
 public:
     using qzPostedAngledMove<2>::qzPostedAngledMove;
+    void AcceptVisitor(qzPostedMoveVisitor& visitor) override;
+    void AcceptVisitor(qzPostedMoveConstVisitor& visitor) const override;
 };
 
 class TESSAFORM_API qzPosted6axMove : public qzPostedAngledMove<3>
 {
 public:
     using qzPostedAngledMove<3>::qzPostedAngledMove;
+    void AcceptVisitor(qzPostedMoveVisitor& visitor) override;
+    void AcceptVisitor(qzPostedMoveConstVisitor& visitor) const override;
 };
 
 /// A posted toolpath: shared moves and an optional alignment matrix.

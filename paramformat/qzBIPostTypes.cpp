@@ -1,6 +1,9 @@
 #include "paramformat/qzBIPostTypes.h"
 
+#include "brimlib/qzException.h"
+#include "brimlib/qzPostedVisitor.h"
 #include "brimlib/qzTVector.h"
+#include "paramformat/qzMoveLayout.h"
 
 #include <utility>
 
@@ -227,6 +230,170 @@ misc::qzBinInputStream& qzBIPostTypes::operator>>(misc::qzAutoPointer<qzMachDef>
         in >> v.transZ;
     }
     machDef = Build(v);
+    return m_stream;
+}
+
+template <class M> QZ_FLATTEN void qzBIPostTypes::ReadMove(M& move)
+{
+    // m_cadcam is a member of exactly its own class: its value readers are the stock ones.
+    paramformat::BinSource in(m_cadcam, GetVersion(), true);
+    paramformat::FieldReader<M> reader(in, move);
+    paramformat::DescribePostedMove(reader);
+}
+
+misc::qzBinInputStream& qzBIPostTypes::operator>>(qzPosted3axMove& move)
+{
+    ReadMove(move);
+    return m_stream;
+}
+
+misc::qzBinInputStream& qzBIPostTypes::operator>>(qzPosted4axMove& move)
+{
+    ReadMove(move);
+    return m_stream;
+}
+
+misc::qzBinInputStream& qzBIPostTypes::operator>>(qzPosted5axMove& move)
+{
+    ReadMove(move);
+    return m_stream;
+}
+
+misc::qzBinInputStream& qzBIPostTypes::operator>>(qzPosted6axMove& move)
+{
+    ReadMove(move);
+    return m_stream;
+}
+
+template <class M> QZ_FLATTEN void qzBIPostTypes::ReadList(misc::qzMemoryPoolList<M>& moves, int kind)
+{
+    const unsigned int count = m_cadcam.GetSize_t();
+    if (GetVersion() < 119 || ReadEnum32() != kind)
+        throw qzcadcamException(qzcadcamException::VERSION_NOT_SUPPORTED);
+    if (!moves.GetPool())
+        throw qzPostException(qzPostException::NO_TARGET_POOL);
+    // The count sizes nothing: each move is read before it is appended, so a count larger than
+    // the data runs out of bytes.
+    paramformat::BinSource in(m_cadcam, GetVersion(), true);
+    for (unsigned int i = 0; i < count; ++i)
+    {
+        M move(false);
+        paramformat::FieldReader<M> reader(in, move);
+        paramformat::DescribePostedMove(reader);
+        moves.push_back(move);
+    }
+}
+
+misc::qzBinInputStream& qzBIPostTypes::operator>>(misc::qzMemoryPoolList<qzPosted3axMove>& moves)
+{
+    ReadList(moves, qzPostedVisitorMoveType::THREE_AXES);
+    return m_stream;
+}
+
+misc::qzBinInputStream& qzBIPostTypes::operator>>(misc::qzMemoryPoolList<qzPosted4axMove>& moves)
+{
+    ReadList(moves, qzPostedVisitorMoveType::FOUR_AXES);
+    return m_stream;
+}
+
+misc::qzBinInputStream& qzBIPostTypes::operator>>(misc::qzMemoryPoolList<qzPosted5axMove>& moves)
+{
+    ReadList(moves, qzPostedVisitorMoveType::FIVE_AXES);
+    return m_stream;
+}
+
+misc::qzBinInputStream& qzBIPostTypes::operator>>(misc::qzMemoryPoolList<qzPosted6axMove>& moves)
+{
+    ReadList(moves, qzPostedVisitorMoveType::SIX_AXES);
+    return m_stream;
+}
+
+namespace
+{
+// One allocation per move: the count block and the move share it.
+misc::qzAutoPointer<qzPostedMove> NewPostedMove(int kind)
+{
+    switch (kind)
+    {
+    case qzPostedVisitorMoveType::THREE_AXES:
+        return misc::qzMakeAutoPointer<qzPosted3axMove>(false);
+    case qzPostedVisitorMoveType::FOUR_AXES:
+        return misc::qzMakeAutoPointer<qzPosted4axMove>(false);
+    case qzPostedVisitorMoveType::FIVE_AXES:
+        return misc::qzMakeAutoPointer<qzPosted5axMove>(false);
+    default: // any other kind is six axes, as for machine definitions
+        return misc::qzMakeAutoPointer<qzPosted6axMove>(false);
+    }
+}
+} // namespace
+
+misc::qzBinInputStream& qzBIPostTypes::operator>>(qzPostedTP& toolpath)
+{
+    const unsigned int count = m_cadcam.GetSize_t();
+    if (GetVersion() < 119)
+        throw qzcadcamException(qzcadcamException::VERSION_NOT_SUPPORTED);
+    const int kind = ReadEnum32();
+    for (unsigned int i = 0; i < count; ++i)
+    {
+        misc::qzAutoPointer<qzPostedMove> move = NewPostedMove(kind);
+        qzPostedVisitorBinInput(*this, move).Read();
+        toolpath.PushBack(move);
+    }
+    misc::qzAutoPointer<qzPostedTP::Matrix> matrix;
+    *this >> matrix;
+    toolpath.SetAlignMatrix(matrix);
+    return m_stream;
+}
+
+misc::qzBinInputStream& qzBIPostTypes::operator>>(misc::qzAutoPointer<qzPostedTP::Matrix>& matrix)
+{
+    misc::qzAutoPointer<qzPostedTP::Matrix> read;
+    if (GetVersion() >= 181)
+    {
+        std::string marker;
+        m_cadcam >> marker;
+        if (marker == "VALIDE")
+        {
+            read = misc::qzAutoPointer<qzPostedTP::Matrix>(new qzPostedTP::Matrix);
+            for (unsigned row = 0; row < 4; ++row)
+                for (unsigned column = 0; column < 4; ++column)
+                    m_cadcam >> (*read)[row][column];
+        }
+    }
+    matrix = read;
+    return m_stream;
+}
+
+misc::qzBinInputStream& qzBIPostTypes::operator>>(qzMachDefBuilder& builder)
+{
+    misc::qzAutoPointer<qzMachDef> machDef;
+    *this >> machDef;
+    std::string axisName;
+    m_cadcam >> axisName;
+    const int factory = GetVersion() >= 144 ? ReadEnum32() : qzMachDefBuilder::STANDARD_FACTORY;
+    builder.SetMachDef(machDef);
+    builder.SetAxisName(axisName);
+    builder.SetMachDefFactory(static_cast<qzMachDefBuilder::MachDefFactory>(factory));
+    return m_stream;
+}
+
+misc::qzBinInputStream& qzBIPostTypes::operator>>(misc::qzAutoPointer<qzMXPParam>& param)
+{
+    measures::qzUnitsFactory::Units units;
+    if (GetVersion() >= 25)
+        m_cadcam >> units;
+    else
+    {
+        // Older records hold a metric flag: the byte 1 is metric, any other byte inches.
+        unsigned char metric;
+        m_cadcam >> metric;
+        units = metric == 1 ? measures::qzUnitsFactory::METRIC : measures::qzUnitsFactory::INCH;
+    }
+    misc::qzAutoPointer<qzMXPParam> read(new qzMXPParam(units));
+    paramformat::BinSource in(m_cadcam, GetVersion(), true);
+    paramformat::FieldReader<qzMXPParam> reader(in, *read);
+    paramformat::DescribeMXPParam(reader);
+    param = read;
     return m_stream;
 }
 } // namespace post

@@ -1,13 +1,22 @@
-// Writer of units and points.
+// Writer of units, points, moves, toolpaths and enriched posted moves.
 #pragma once
 
+#include "brimlib/qzAutoPointer.h"
+#include "brimlib/qzCNCMove.h"
 #include "brimlib/qzMeasurable.h"
 #include "foundation/qzBasicTypes.h"
 #include "geometry/qzTPoint.h"
 
+class qzEnrichedPostedMove;
+
 namespace cadcam
 {
-/// Writes units (as a 4-byte int, 2 with shrink data) and 3D points (three doubles).
+class qzEnrichedPostedTP;
+class qzToolPath;
+
+/// Writes units (as a 4-byte int, 2 with shrink data), 3D points (three doubles), and moves,
+/// toolpaths and enriched posted moves in the layout of stored version 226 (described with
+/// qzBICadcamTypes2). Enumerations are one byte.
 class TESSAFORM_API qzBOCadcamTypes : public misc::qzBOBasicTypes
 {
 public:
@@ -16,5 +25,21 @@ public:
     using misc::qzBOBasicTypes::operator<<;
     misc::qzBinOutputStream& operator<<(const measures::qzUnitsFactory::Units& units);
     misc::qzBinOutputStream& operator<<(const qzTPoint3d<double>& point);
+
+    /// The move's kind code and record; qzcadcamException 2637 for a move that is neither a
+    /// three- nor a five-axis move, "Accessing NULL pointer" for a null move.
+    misc::qzBinOutputStream& operator<<(const misc::qzAutoPointer<qzCNCMove>& move);
+    /// The base record alone.
+    misc::qzBinOutputStream& operator<<(const qzCNCMove& move);
+    misc::qzBinOutputStream& operator<<(const qz3axMove& move);
+    misc::qzBinOutputStream& operator<<(const qz5axMove& move);
+
+    /// Units, move count and every move, in iteration order.
+    misc::qzBinOutputStream& operator<<(const qzToolPath& toolpath);
+    misc::qzBinOutputStream& operator<<(const qzEnrichedPostedMove& move);
+    misc::qzBinOutputStream& operator<<(const qzEnrichedPostedTP& toolpath);
+
+private:
+    template <class M> misc::qzBinOutputStream& WriteMove(const M& move);
 };
 } // namespace cadcam

@@ -1,6 +1,8 @@
 #include "paramformat/qzBOPostTypes.h"
 
 #include "brimlib/qzException.h"
+#include "brimlib/qzPostedVisitor.h"
+#include "paramformat/qzMoveLayout.h"
 
 namespace post
 {
@@ -84,6 +86,129 @@ misc::qzBinOutputStream& qzBOPostTypes::operator<<(const qzMachDef& machDef)
     out << machDef.GetTranslationX();
     out << machDef.GetTranslationY();
     out << machDef.GetTranslationZ();
+    return m_stream;
+}
+
+template <class M> QZ_FLATTEN void qzBOPostTypes::WriteMove(const M& move)
+{
+    paramformat::BinSink out(m_cadcam);
+    paramformat::FieldWriter<M> writer(out, move);
+    paramformat::DescribePostedMove(writer);
+}
+
+misc::qzBinOutputStream& qzBOPostTypes::operator<<(const qzPosted3axMove& move)
+{
+    WriteMove(move);
+    return m_stream;
+}
+
+misc::qzBinOutputStream& qzBOPostTypes::operator<<(const qzPosted4axMove& move)
+{
+    WriteMove(move);
+    return m_stream;
+}
+
+misc::qzBinOutputStream& qzBOPostTypes::operator<<(const qzPosted5axMove& move)
+{
+    WriteMove(move);
+    return m_stream;
+}
+
+misc::qzBinOutputStream& qzBOPostTypes::operator<<(const qzPosted6axMove& move)
+{
+    WriteMove(move);
+    return m_stream;
+}
+
+misc::qzBinOutputStream& qzBOPostTypes::operator<<(const qzPostedMove& move)
+{
+    qzPostedVisitorBinOutput visitor(*this);
+    move.AcceptVisitor(visitor);
+    return m_stream;
+}
+
+template <class M> QZ_FLATTEN void qzBOPostTypes::WriteList(const misc::qzMemoryPoolList<M>& moves, int kind)
+{
+    m_cadcam << misc::qzStreamableSize_t(moves.size());
+    m_cadcam << kind;
+    paramformat::BinSink out(m_cadcam);
+    for (const M& move : moves)
+    {
+        paramformat::FieldWriter<M> writer(out, move);
+        paramformat::DescribePostedMove(writer);
+    }
+}
+
+misc::qzBinOutputStream& qzBOPostTypes::operator<<(const misc::qzMemoryPoolList<qzPosted3axMove>& moves)
+{
+    WriteList(moves, qzPostedVisitorMoveType::THREE_AXES);
+    return m_stream;
+}
+
+misc::qzBinOutputStream& qzBOPostTypes::operator<<(const misc::qzMemoryPoolList<qzPosted4axMove>& moves)
+{
+    WriteList(moves, qzPostedVisitorMoveType::FOUR_AXES);
+    return m_stream;
+}
+
+misc::qzBinOutputStream& qzBOPostTypes::operator<<(const misc::qzMemoryPoolList<qzPosted5axMove>& moves)
+{
+    WriteList(moves, qzPostedVisitorMoveType::FIVE_AXES);
+    return m_stream;
+}
+
+misc::qzBinOutputStream& qzBOPostTypes::operator<<(const misc::qzMemoryPoolList<qzPosted6axMove>& moves)
+{
+    WriteList(moves, qzPostedVisitorMoveType::SIX_AXES);
+    return m_stream;
+}
+
+misc::qzBinOutputStream& qzBOPostTypes::operator<<(const qzPostedTP& toolpath)
+{
+    // One kind for the whole toolpath: the reader builds every move from it. Checked before
+    // anything is written.
+    const qzPostedTP::MoveList& moves = toolpath.GetMoves();
+    int kind = qzPostedVisitorMoveType::THREE_AXES;
+    for (auto position = moves.begin(); position != moves.end(); ++position)
+    {
+        const int own = qzPostedVisitorMoveType::Of(**position);
+        if (position == moves.begin())
+            kind = own;
+        else if (own != kind)
+            throw misc::qzException(0, "Posted toolpath mixes move kinds");
+    }
+    m_cadcam << misc::qzStreamableSize_t(moves.size());
+    m_cadcam << kind;
+    for (const auto& move : moves)
+        *this << *move;
+    return *this << toolpath.GetAlignMatrix();
+}
+
+misc::qzBinOutputStream& qzBOPostTypes::operator<<(const misc::qzAutoPointer<qzPostedTP::Matrix>& matrix)
+{
+    if (!matrix)
+        return m_cadcam << std::string();
+    m_cadcam << std::string("VALIDE");
+    const qzPostedTP::Matrix& values = *matrix;
+    for (unsigned row = 0; row < 4; ++row)
+        for (unsigned column = 0; column < 4; ++column)
+            m_cadcam << values[row][column];
+    return m_stream;
+}
+
+misc::qzBinOutputStream& qzBOPostTypes::operator<<(const qzMachDefBuilder& builder)
+{
+    *this << *builder.GetMachDef();
+    m_cadcam << builder.GetAxisName();
+    return m_cadcam << static_cast<int>(builder.GetMachDefFactory());
+}
+
+misc::qzBinOutputStream& qzBOPostTypes::operator<<(const qzMXPParam& param)
+{
+    m_cadcam << param.GetUnits();
+    paramformat::BinSink out(m_cadcam);
+    paramformat::FieldWriter<qzMXPParam> writer(out, param);
+    paramformat::DescribeMXPParam(writer);
     return m_stream;
 }
 } // namespace post

@@ -39,6 +39,7 @@ public:
     Block& operator=(const Block&) = delete;
 
     bool HasRoom() const { return m_used < m_count; }
+    void Empty() { m_used = 0; }
     void* Take() { return m_memory + m_stride * m_used++; }
 
 private:
@@ -60,6 +61,14 @@ std::size_t qzMemoryPool::GetBlockCount() const
 {
     std::lock_guard<std::mutex> lock(m_lock);
     return m_blocks.size();
+}
+
+void qzMemoryPool::Reset()
+{
+    std::lock_guard<std::mutex> lock(m_lock);
+    for (auto& block : m_blocks)
+        block->Empty();
+    m_current = m_blocks.empty() ? nullptr : m_blocks.front().get();
 }
 
 void* qzMemoryPool::TakeFrom(Block& block)

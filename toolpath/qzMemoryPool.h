@@ -33,6 +33,10 @@ public:
     /// Number of blocks made so far.
     std::size_t GetBlockCount() const;
 
+    /// Makes every node free again and keeps the blocks, so that a pool can serve the next
+    /// set of lists without fresh memory. Every list on the pool must be cleared first.
+    void Reset();
+
 private:
     class Block;
     using BlockList = std::list<std::unique_ptr<Block>>;

@@ -83,6 +83,22 @@ TEST(MemoryPool, BlocksHandOutAlignedNodesInAddressOrder)
     }
 }
 
+TEST(MemoryPool, ResetHandsTheSameNodesOutAgainWithoutNewBlocks)
+{
+    qzMemoryPool pool(32, 2);
+    pool.Reset(); // nothing made yet
+    std::vector<void*> first;
+    for (int i = 0; i < 5; ++i)
+        first.push_back(pool.Alloc(32));
+    pool.Reset();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(pool.Alloc(32), first[i]) << "node " << i;
+    EXPECT_EQ(pool.GetBlockCount(), 3u);
+    pool.Alloc(32); // the last block's second node
+    pool.Alloc(32);
+    EXPECT_EQ(pool.GetBlockCount(), 4u);
+}
+
 TEST(MemoryPool, ConcurrentAllocationsNeverOverlap)
 {
     constexpr std::uint64_t perThread = 100000;
