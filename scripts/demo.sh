@@ -41,3 +41,9 @@ echo "== holder_mesh: an extruded holder body of lines and arcs tessellated with
 out=$(mktemp -d)
 "$build/examples/holder_mesh" "$out/holder.stl"
 rm -rf "$out"
+
+echo
+echo "== tool_library: three tools and a posted 5-axis toolpath stored in one file, read back and printed"
+out=$(mktemp -d)
+"$build/examples/tool_library" "$out/library.bin"
+rm -rf "$out"
