@@ -1,6 +1,7 @@
 #include "paramformat/qzBICadcamTypes.h"
 
 #include "brimlib/qzException.h"
+#include "paramformat/qzBITools.h"
 #include "paramformat/qzMoveLayout.h"
 #include "toolpath/qzEnrichedPostedMove.h"
 #include "toolpath/qzToolPath.h"
@@ -217,5 +218,11 @@ misc::qzBinInputStream& qzBICadcamTypes2::operator>>(qzEnrichedPostedTP& toolpat
         toolpath.push_back(move);
     }
     return GetStream();
+}
+
+misc::qzBinInputStream& qzBICadcamTypes2::operator>>(qzEnrichedTool& tool)
+{
+    qzBITools tools(GetStream(), GetVersion(), GetShrinkData(), GetIsUnicode(), Get64bBin(), GetDefaultUnits());
+    return tools >> tool;
 }
 } // namespace cadcam

@@ -11,6 +11,7 @@ class qzEnrichedPostedMove;
 
 namespace cadcam
 {
+class qzEnrichedTool;
 class qzEnrichedPostedTP;
 class qzToolPath;
 
@@ -106,6 +107,9 @@ public:
     virtual misc::qzBinInputStream& operator>>(qzEnrichedPostedMove& move);
     /// Appends the stored moves.
     virtual misc::qzBinInputStream& operator>>(qzEnrichedPostedTP& toolpath);
+    /// An enriched tool of the tool library (read by qzBITools with this reader's version,
+    /// flags and default units).
+    virtual misc::qzBinInputStream& operator>>(qzEnrichedTool& tool);
 
 private:
     template <class M> misc::qzBinInputStream& ReadMove(M& move);

@@ -1,6 +1,7 @@
 #include "paramformat/qzBOCadcamTypes.h"
 
 #include "brimlib/qzException.h"
+#include "paramformat/qzBOTools.h"
 #include "paramformat/qzMoveLayout.h"
 #include "toolpath/qzEnrichedPostedMove.h"
 #include "toolpath/qzToolPath.h"
@@ -110,5 +111,10 @@ misc::qzBinOutputStream& qzBOCadcamTypes::operator<<(const qzEnrichedPostedTP& t
     for (auto position = toolpath.GetMovesBegin(); position != toolpath.GetMovesEnd(); ++position)
         *this << *position;
     return GetStream();
+}
+
+misc::qzBinOutputStream& qzBOCadcamTypes::operator<<(const qzEnrichedTool& tool)
+{
+    return qzBOTools(GetStream(), GetShrinkData()) << tool;
 }
 } // namespace cadcam

@@ -11,6 +11,7 @@ class qzEnrichedPostedMove;
 
 namespace cadcam
 {
+class qzEnrichedTool;
 class qzEnrichedPostedTP;
 class qzToolPath;
 
@@ -38,6 +39,8 @@ public:
     misc::qzBinOutputStream& operator<<(const qzToolPath& toolpath);
     misc::qzBinOutputStream& operator<<(const qzEnrichedPostedMove& move);
     misc::qzBinOutputStream& operator<<(const qzEnrichedPostedTP& toolpath);
+    /// An enriched tool of the tool library (written by qzBOTools).
+    misc::qzBinOutputStream& operator<<(const qzEnrichedTool& tool);
 
 private:
     template <class M> misc::qzBinOutputStream& WriteMove(const M& move);

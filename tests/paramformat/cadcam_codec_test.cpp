@@ -5,6 +5,8 @@
 
 #include "paramformat/qzBICadcamTypes.h"
 #include "paramformat/qzBOCadcamTypes.h"
+#include "paramformat/qzBOTools.h"
+#include "brimlib/qzTypedTools.h"
 #include "toolpath/qzEnrichedPostedMove.h"
 #include "toolpath/qzToolPath.h"
 
@@ -403,6 +405,39 @@ TEST(CadcamCodecEnriched, ToolpathRoundTrip)
     auto position = read.GetMovesBegin();
     for (const Enriched& e : stored)
         ExpectEnriched(*position++, kNewest, e);
+}
+
+TEST(CadcamCodecEnriched, ToolsGoThroughTheToolCodecWithTheReadersSettings)
+{
+    const cadcam::qzShoulderExtender shoulder(qzUnitsFactory::INCH, 0.5, 2);
+    const auto arbor = cadcam::qzToolHelper<double>::CreateArborAsCylinder(1, 2, qzUnitsFactory::INCH);
+    const auto holder = cadcam::qzToolHelper<double>::CreateHolderAsCylinder(2, 3, qzUnitsFactory::INCH);
+    const cadcam::qzEnrichedTool stored(
+        qzAutoPointer<cadcam::qzTool>(new cadcam::qzEndMill(0.5, 1, 3, arbor, holder, shoulder, qzUnitsFactory::INCH)),
+        12, "end mill 1/2", "inch");
+    misc::qzMemoryIOStream stream;
+    cadcam::qzBOCadcamTypes(stream, false) << stored;
+    const std::string written(static_cast<const char*>(stream.GetBuffer()), stream.GetDataLength());
+    misc::qzMemoryIOStream direct;
+    cadcam::qzBOTools(direct) << stored;
+    EXPECT_EQ(written, std::string(static_cast<const char*>(direct.GetBuffer()), direct.GetDataLength()));
+
+    cadcam::qzEnrichedTool read;
+    ReadRecord(written, [&](misc::qzBinInputStream& s) { ReadAt(s, kNewest, read); });
+    ASSERT_TRUE(read.GetTool());
+    EXPECT_EQ(read.GetTool()->GetToolType(), cadcam::qzTool::END_MILL);
+    EXPECT_EQ(read.GetTool()->GetUnits(), qzUnitsFactory::INCH);
+    EXPECT_EQ(read.GetNumber(), 12);
+    EXPECT_EQ(read.GetName(), "end mill 1/2");
+
+    // A tool stored before its units field takes the reader's default units; none gives 2139.
+    misc::qzMemoryIOStream old;
+    old.Write("\x08", 1); // an end mill at version 24: the type code, then (missing) units
+    old.Rewind(0);
+    cadcam::qzBICadcamTypes2 withoutUnits(old, 24, false, false, false, qzUnitsFactory::NONE);
+    const auto e = tessaform_test::Thrown<qzcadcamException>([&] { withoutUnits >> read; });
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->GetErrorCode(), 2139u);
 }
 
 TEST(CadcamCodecTruncation, EveryCutEndsInEndOfData)
