@@ -41,3 +41,9 @@ echo "== holder_mesh: an extruded holder body of lines and arcs tessellated with
 out=$(mktemp -d)
 "$build/examples/holder_mesh" "$out/holder.stl"
 rm -rf "$out"
+
+echo
+echo "== tool_recognition: generic tools recognised from their profiles, revolved into STL meshes and cones"
+out=$(mktemp -d)
+"$build/examples/tool_recognition" "$out"
+rm -rf "$out"
