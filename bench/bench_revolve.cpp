@@ -86,38 +86,47 @@ void RevolveToMesh(benchmark::State& state)
     Clock clock;
     for (auto _ : state)
     {
-        clock.Add([&] {
-            if (reuse)
+        clock.Add(
+            [&]
             {
-                srv.CreateMeshOZ(profile, reused);
-                triangles = reused.GetNumberOfTriangles();
-            }
-            else
-                triangles = srv.CreateMeshOZ(profile, measures::qzUnitsFactory::METRIC)->GetNumberOfTriangles();
-        }, ours);
+                if (reuse)
+                {
+                    srv.CreateMeshOZ(profile, reused);
+                    triangles = reused.GetNumberOfTriangles();
+                }
+                else
+                    triangles =
+                        srv.CreateMeshOZ(profile, measures::qzUnitsFactory::METRIC)->GetNumberOfTriangles();
+            },
+            ours);
 
         state.PauseTiming();
-        clock.Add([&] {
-            std::vector<Mesh::qzTTriangle> fresh;
-            std::vector<Mesh::qzTTriangle>& out = reuse ? floorTriangles : fresh;
-            out.clear();
-            out.reserve(2 * std::size_t(rings) * n);
-            const auto add = [&](std::uint32_t a, std::uint32_t b, std::uint32_t c) {
-                out.push_back(Mesh::qzTTriangle{{a, b, c}, Cross(points[c] - points[b], points[a] - points[b])});
-            };
-            for (unsigned i = 0; i + 1 < rings; ++i)
-                for (int j = 0; j < n; ++j)
-                {
-                    const std::uint32_t k = j + 1 == n ? 0 : j + 1;
-                    const std::uint32_t a = i * n + j, b = i * n + k, c = (i + 1) * n + k, d = (i + 1) * n + j;
-                    add(a, b, c);
-                    add(a, c, d);
-                }
-            // The two fans at the axis come to as many triangles again as one ring of quads.
-            for (int j = 0; j < 2 * n; ++j)
-                add(0, 1 + j % (n - 1), 2 + j % (n - 2));
-            benchmark::DoNotOptimize(out.data());
-        }, floor);
+        clock.Add(
+            [&]
+            {
+                std::vector<Mesh::qzTTriangle> fresh;
+                std::vector<Mesh::qzTTriangle>& out = reuse ? floorTriangles : fresh;
+                out.clear();
+                out.reserve(2 * std::size_t(rings) * n);
+                const auto add = [&](std::uint32_t a, std::uint32_t b, std::uint32_t c) {
+                    out.push_back(
+                        Mesh::qzTTriangle{{a, b, c}, Cross(points[c] - points[b], points[a] - points[b])});
+                };
+                for (unsigned i = 0; i + 1 < rings; ++i)
+                    for (int j = 0; j < n; ++j)
+                    {
+                        const std::uint32_t k = j + 1 == n ? 0 : j + 1;
+                        const std::uint32_t a = i * n + j, b = i * n + k, c = (i + 1) * n + k,
+                                            d = (i + 1) * n + j;
+                        add(a, b, c);
+                        add(a, c, d);
+                    }
+                // The two fans at the axis come to as many triangles again as one ring of quads.
+                for (int j = 0; j < 2 * n; ++j)
+                    add(0, 1 + j % (n - 1), 2 + j % (n - 2));
+                benchmark::DoNotOptimize(out.data());
+            },
+            floor);
         state.ResumeTiming();
     }
     const double total = double(triangles) * double(state.iterations());

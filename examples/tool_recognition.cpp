@@ -46,7 +46,10 @@ class Describer : public qzToolVisitor
 public:
     std::string text;
     void Visit(qzBoreBar&) override { text = "boring bar"; }
-    void Visit(qzBullMill& t) override { text = Format("bull-nose mill, corner radius %g", t.GetCornerRadius()); }
+    void Visit(qzBullMill& t) override
+    {
+        text = Format("bull-nose mill, corner radius %g", t.GetCornerRadius());
+    }
     void Visit(qzChamferMill& t) override { text = Format("chamfer mill, %g degrees", t.GetAngle()); }
     void Visit(qzCntrBore&) override { text = "counterbore"; }
     void Visit(qzCSink&) override { text = "countersink"; }
@@ -60,7 +63,10 @@ public:
     void Visit(qzReamer&) override { text = "reamer"; }
     void Visit(qzSlotMill&) override { text = "slot mill"; }
     void Visit(qzSpherMill&) override { text = "ball mill"; }
-    void Visit(qzSpotDrill& t) override { text = Format("spot drill, point angle %g degrees", t.GetPointAngle()); }
+    void Visit(qzSpotDrill& t) override
+    {
+        text = Format("spot drill, point angle %g degrees", t.GetPointAngle());
+    }
     void Visit(qzTaperMill&) override { text = "taper mill"; }
     void Visit(qzTapLH&) override { text = "left-hand tap"; }
     void Visit(qzTapRH&) override { text = "right-hand tap"; }
@@ -121,15 +127,15 @@ int main(int argc, char** argv)
     {
         const auto generic = misc::qzMakeAutoPointer<qzGenericRevolvedTool>(
             qzToolHelper<double>::CreateHolderAsCylinder(40, 50, measures::qzUnitsFactory::METRIC),
-            qzToolHelper<double>::CreateArborAsCylinder(16, 40, measures::qzUnitsFactory::METRIC), Part(s.cut),
-            Part(shank), measures::qzUnitsFactory::METRIC);
+            qzToolHelper<double>::CreateArborAsCylinder(16, 40, measures::qzUnitsFactory::METRIC),
+            Part(s.cut), Part(shank), measures::qzUnitsFactory::METRIC);
         try
         {
             const auto typed = qzGeneric2TypedToolConverter<double>().Convert(generic);
             Describer describer;
             typed->AcceptVirtual(describer);
-            std::printf("%-9s -> %s: diameter %g, cutting length %g, length %g, shoulder %g from %g\n", s.name,
-                        describer.text.c_str(), typed->GetDiameter(), typed->GetCuttingLength(),
+            std::printf("%-9s -> %s: diameter %g, cutting length %g, length %g, shoulder %g from %g\n",
+                        s.name, describer.text.c_str(), typed->GetDiameter(), typed->GetCuttingLength(),
                         typed->GetLength(), typed->GetShoulderExtender().GetDiameter(),
                         typed->GetShoulderExtender().GetBaseLength());
 
@@ -144,17 +150,19 @@ int main(int argc, char** argv)
 
             qz3dShapeList<double> cones;
             qzRevolveProfileSrv<double>(0.01).CreateTruncatedConesOZ(profile, cones);
-            std::printf("          %zu cones, volume %.3f; the first three:\n", cones.GetSize(), cones.GetVolume());
+            std::printf("          %zu cones, volume %.3f; the first three:\n", cones.GetSize(),
+                        cones.GetVolume());
             for (std::size_t i = 0; i < cones.GetSize() && i < 3; ++i)
             {
                 const auto& cone = dynamic_cast<const qzTruncatedCone<double>&>(*cones[i]);
-                std::printf("            z %.3f r %.3f -> z %.3f r %.3f\n", cone.GetCenter1()->z(), cone.GetRadius1(),
-                            cone.GetCenter2()->z(), cone.GetRadius2());
+                std::printf("            z %.3f r %.3f -> z %.3f r %.3f\n", cone.GetCenter1()->z(),
+                            cone.GetRadius1(), cone.GetCenter2()->z(), cone.GetRadius2());
             }
         }
         catch (const misc::qzException& e)
         {
-            std::printf("%-9s -> not recognised: %s (%lu)\n", s.name, e.GetErrorMessage().c_str(), e.GetErrorCode());
+            std::printf("%-9s -> not recognised: %s (%lu)\n", s.name, e.GetErrorMessage().c_str(),
+                        e.GetErrorCode());
             ++failures;
         }
     }

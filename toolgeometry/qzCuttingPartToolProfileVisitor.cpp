@@ -59,21 +59,46 @@ qzCuttingPartToolProfileVisitor<T>::qzCuttingPartToolProfileVisitor()
 }
 
 template <class T>
-qzCuttingPartToolProfileVisitor<T>::qzCuttingPartToolProfileVisitor(const qzCuttingPartToolProfileVisitor&) = default;
+qzCuttingPartToolProfileVisitor<T>::qzCuttingPartToolProfileVisitor(const qzCuttingPartToolProfileVisitor&) =
+    default;
 template <class T> qzCuttingPartToolProfileVisitor<T>::~qzCuttingPartToolProfileVisitor() = default;
 
-template <class T> void qzCuttingPartToolProfileVisitor<T>::Visit(const qz2dCurve<T>&) const { ThrowUnsupported(); }
-template <class T> void qzCuttingPartToolProfileVisitor<T>::Visit(const qz2dPolyLine<T>&) const { ThrowUnsupported(); }
+template <class T> void qzCuttingPartToolProfileVisitor<T>::Visit(const qz2dCurve<T>&) const
+{
+    ThrowUnsupported();
+}
+template <class T> void qzCuttingPartToolProfileVisitor<T>::Visit(const qz2dPolyLine<T>&) const
+{
+    ThrowUnsupported();
+}
 template <class T> void qzCuttingPartToolProfileVisitor<T>::Visit(const qz2dClosedContour<T>&) const
 {
     ThrowUnsupported();
 }
-template <class T> void qzCuttingPartToolProfileVisitor<T>::Visit(const qz2dContour<T>&) const { ThrowUnsupported(); }
-template <class T> void qzCuttingPartToolProfileVisitor<T>::Visit(const qz2dSpline<T>&) const { ThrowUnsupported(); }
-template <class T> void qzCuttingPartToolProfileVisitor<T>::Visit(const qz2dEllipse<T>&) const { ThrowUnsupported(); }
-template <class T> void qzCuttingPartToolProfileVisitor<T>::Visit(const qz2dParabola<T>&) const { ThrowUnsupported(); }
-template <class T> void qzCuttingPartToolProfileVisitor<T>::Visit(const qz2dPoint<T>&) const { ThrowUnsupported(); }
-template <class T> void qzCuttingPartToolProfileVisitor<T>::Visit(const qz2dGeometry<T>&) const { ThrowUnsupported(); }
+template <class T> void qzCuttingPartToolProfileVisitor<T>::Visit(const qz2dContour<T>&) const
+{
+    ThrowUnsupported();
+}
+template <class T> void qzCuttingPartToolProfileVisitor<T>::Visit(const qz2dSpline<T>&) const
+{
+    ThrowUnsupported();
+}
+template <class T> void qzCuttingPartToolProfileVisitor<T>::Visit(const qz2dEllipse<T>&) const
+{
+    ThrowUnsupported();
+}
+template <class T> void qzCuttingPartToolProfileVisitor<T>::Visit(const qz2dParabola<T>&) const
+{
+    ThrowUnsupported();
+}
+template <class T> void qzCuttingPartToolProfileVisitor<T>::Visit(const qz2dPoint<T>&) const
+{
+    ThrowUnsupported();
+}
+template <class T> void qzCuttingPartToolProfileVisitor<T>::Visit(const qz2dGeometry<T>&) const
+{
+    ThrowUnsupported();
+}
 
 template <class T> void qzCuttingPartToolProfileVisitor<T>::Visit(const qz2dArc<T>& arc) const
 {
@@ -193,8 +218,8 @@ template <class T> unsigned qzArcLineSuite<T>::GetWiderArcsToolType() const
 
 template <class T> bool qzLineArcLineSuite<T>::HasLineArcLineShape() const
 {
-    return this->GetLines().size() == 2 && this->GetArcs().size() == 1 && this->IsVerticalLine(this->Line(1)) &&
-           this->IsValidArc(this->Arc(0));
+    return this->GetLines().size() == 2 && this->GetArcs().size() == 1 &&
+           this->IsVerticalLine(this->Line(1)) && this->IsValidArc(this->Arc(0));
 }
 
 template <class T> unsigned qzLineArcLineSuite<T>::GetEqualWidthsToolType() const
@@ -225,7 +250,8 @@ template <class T> unsigned qzArcArcLineSuite<T>::GetEqualWidthsToolType() const
 {
     if (this->GetArcs().size() != 2 || this->GetLines().size() != 1)
         return 0;
-    return this->IsVerticalLine(this->Line(0)) && this->IsValidArc(this->Arc(0)) && this->IsValidArc(this->Arc(1))
+    return this->IsVerticalLine(this->Line(0)) && this->IsValidArc(this->Arc(0)) &&
+                   this->IsValidArc(this->Arc(1))
                ? 27
                : 0;
 }
@@ -252,7 +278,8 @@ template <class T> unsigned qzCylindroConicalToolVisitor<T>::GetToolType() const
     return GetShape().type;
 }
 
-template <class T> typename qzCylindroConicalToolVisitor<T>::Shape qzCylindroConicalToolVisitor<T>::GetShape() const
+template <class T>
+typename qzCylindroConicalToolVisitor<T>::Shape qzCylindroConicalToolVisitor<T>::GetShape() const
 {
     Shape shape;
     if (!this->GetArcs().empty() || this->GetLines().empty())

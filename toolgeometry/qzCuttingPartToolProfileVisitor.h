@@ -47,11 +47,9 @@ public:
     const Lines& GetLines() const { return m_lines; }
     const Arcs& GetArcs() const { return m_arcs; }
 
-    /// Tolerance of the element tests below.
-    static constexpr double kTolerance = 0.001;
     /// Radius above 0.
     static bool IsValidArc(const qz2dArc<T>& arc);
-    /// Ends within the tolerance in x, length above 0.
+    /// Ends within 0.001 in x, length above 0.
     static bool IsVerticalLine(const qz2dLine<T>& line);
     /// Start x below end x, length above 0.
     static bool IsOutwardLine(const qz2dLine<T>& line);
@@ -171,7 +169,8 @@ protected:
 ///
 /// Any other profile, and any profile holding an arc, answers 0. A flat reamer cannot be told
 /// from an end mill and reads as 10; taps cannot be told from their profile at all.
-template <class T> class TESSAFORM_API qzCylindroConicalToolVisitor : public qzCuttingPartToolProfileVisitor<T>
+template <class T>
+class TESSAFORM_API qzCylindroConicalToolVisitor : public qzCuttingPartToolProfileVisitor<T>
 {
 public:
     /// What the rules found; angles in degrees, lengths from the tip.
@@ -196,7 +195,8 @@ public:
 
 /// Collects the lines and arcs of a non-cutting part (shank) and their union box, which stays
 /// empty without elements; any other kind throws qzcadcamException 2193.
-template <class T> class TESSAFORM_API qzNoneCuttingPartToolProfileVisitor : public qz2dConstGeometryVisitor<T>
+template <class T>
+class TESSAFORM_API qzNoneCuttingPartToolProfileVisitor : public qz2dConstGeometryVisitor<T>
 {
 public:
     qzNoneCuttingPartToolProfileVisitor();

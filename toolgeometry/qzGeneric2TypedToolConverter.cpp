@@ -5,7 +5,8 @@
 namespace cadcam
 {
 qzGeneric2TypedToolConverter<double>::qzGeneric2TypedToolConverter() = default;
-qzGeneric2TypedToolConverter<double>::qzGeneric2TypedToolConverter(const qzGeneric2TypedToolConverter&) = default;
+qzGeneric2TypedToolConverter<double>::qzGeneric2TypedToolConverter(const qzGeneric2TypedToolConverter&) =
+    default;
 qzGeneric2TypedToolConverter<double>&
 qzGeneric2TypedToolConverter<double>::operator=(const qzGeneric2TypedToolConverter&) = default;
 qzGeneric2TypedToolConverter<double>::~qzGeneric2TypedToolConverter() = default;
@@ -19,7 +20,8 @@ qzGeneric2TypedToolConverter<double>::Convert(misc::qzAutoPointer<qzGenericRevol
     for (const auto& member : *profile)
         member->AcceptVisitor(visitor);
 
-    const qzToolCreator<double>& creator = qzToolFactory<double>::GetInstance().GetCreator(collector->GetKinds());
+    const qzToolCreator<double>& creator =
+        qzToolFactory<double>::GetInstance().GetCreator(collector->GetKinds());
     misc::qzAutoPointer<qzTypedRevolvedTool> result;
     creator.Create(result, tool, collector->GetKinds());
     return result;
@@ -32,8 +34,8 @@ qzGeneric2TypedToolConverter<double>::GetCutPartProfile(misc::qzAutoPointer<qzGe
         new qz2dContour<double>(qzToolCreator<double>::GetPartProfile(tool->GetCutPart())));
 }
 
-misc::qzAutoPointer<qz2dContour<double>>
-qzGeneric2TypedToolConverter<double>::GetNoneCutPartProfile(misc::qzAutoPointer<qzGenericRevolvedTool> tool) const
+misc::qzAutoPointer<qz2dContour<double>> qzGeneric2TypedToolConverter<double>::GetNoneCutPartProfile(
+    misc::qzAutoPointer<qzGenericRevolvedTool> tool) const
 {
     return misc::qzAutoPointer<qz2dContour<double>>(
         new qz2dContour<double>(qzToolCreator<double>::GetPartProfile(tool->GetNonCutPart())));

@@ -30,11 +30,13 @@ public:
 
 protected:
     /// A new contour holding the cutting part's profile members.
-    misc::qzAutoPointer<qz2dContour<double>> GetCutPartProfile(misc::qzAutoPointer<qzGenericRevolvedTool> tool) const;
+    misc::qzAutoPointer<qz2dContour<double>>
+    GetCutPartProfile(misc::qzAutoPointer<qzGenericRevolvedTool> tool) const;
     /// A new contour holding the non-cutting part's profile members.
-    misc::qzAutoPointer<qz2dContour<double>> GetNoneCutPartProfile(
-        misc::qzAutoPointer<qzGenericRevolvedTool> tool) const;
+    misc::qzAutoPointer<qz2dContour<double>>
+    GetNoneCutPartProfile(misc::qzAutoPointer<qzGenericRevolvedTool> tool) const;
     /// The cutting profile's members followed by the non-cutting profile's, in one new contour.
-    misc::qzAutoPointer<qz2dContour<double>> GetToolProfile(misc::qzAutoPointer<qzGenericRevolvedTool> tool) const;
+    misc::qzAutoPointer<qz2dContour<double>>
+    GetToolProfile(misc::qzAutoPointer<qzGenericRevolvedTool> tool) const;
 };
 } // namespace cadcam

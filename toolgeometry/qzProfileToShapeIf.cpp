@@ -40,8 +40,8 @@ qzTProfileToCylinderApproximation<T>::qzTProfileToCylinderApproximation(const qz
 }
 
 template <class T>
-qzTProfileToCylinderApproximation<T>::qzTProfileToCylinderApproximation(const qzTProfileToCylinderApproximation&) =
-    default;
+qzTProfileToCylinderApproximation<T>::qzTProfileToCylinderApproximation(
+    const qzTProfileToCylinderApproximation&) = default;
 template <class T>
 qzTProfileToCylinderApproximation<T>&
 qzTProfileToCylinderApproximation<T>::operator=(const qzTProfileToCylinderApproximation&) = default;
@@ -66,7 +66,8 @@ void qzTProfileToCylinderApproximation<T>::CreateCylinder(const T& radius, const
 }
 
 template <class T>
-void qzTProfileToCylinderApproximation<T>::CreateCone(const T& radius1, const T& radius2, const T& height, const T&)
+void qzTProfileToCylinderApproximation<T>::CreateCone(const T& radius1, const T& radius2, const T& height,
+                                                      const T&)
 {
     CheckHeight(height);
     CheckRadius(radius1);

@@ -101,7 +101,8 @@ private:
         return twice;
     }
 
-    void AddRing(const Ring<T>& ring, const std::vector<std::uint32_t>* previous, std::vector<std::uint32_t>& indices)
+    void AddRing(const Ring<T>& ring, const std::vector<std::uint32_t>* previous,
+                 std::vector<std::uint32_t>& indices)
     {
         const std::size_t n = indices.size();
         if (ring.r == T(0))
@@ -193,7 +194,8 @@ template <class T> std::vector<Ring<T>> CollectRings(const qz3dPolyLine<T>& prof
 
 template <class T> qzRevolveProfileSrv<T>::qzRevolveProfileSrv(const T& tolerance) : m_tolerance(tolerance) {}
 template <class T> qzRevolveProfileSrv<T>::qzRevolveProfileSrv(const qzRevolveProfileSrv& other) = default;
-template <class T> qzRevolveProfileSrv<T>& qzRevolveProfileSrv<T>::operator=(const qzRevolveProfileSrv& other) = default;
+template <class T>
+qzRevolveProfileSrv<T>& qzRevolveProfileSrv<T>::operator=(const qzRevolveProfileSrv& other) = default;
 template <class T> qzRevolveProfileSrv<T>::~qzRevolveProfileSrv() = default;
 
 template <class T> T qzRevolveProfileSrv<T>::GetMaxRadius(const Profile& profile) const
@@ -242,7 +244,8 @@ typename qzRevolveProfileSrv<T>::Profile qzRevolveProfileSrv<T>::Revolve(const q
 }
 
 template <class T>
-void qzRevolveProfileSrv<T>::RevolveOZ(const Profile& profile, std::list<Profile>& meridians, bool keepOnlyEqualSize)
+void qzRevolveProfileSrv<T>::RevolveOZ(const Profile& profile, std::list<Profile>& meridians,
+                                       bool keepOnlyEqualSize)
 {
     const int steps = CalculateNumberOfSteps(profile);
     const T delta = kTwoPi<T> / T(steps);
@@ -275,7 +278,8 @@ void qzRevolveProfileSrv<T>::CreateTruncatedConesOZ(const Profile& profile, qz3d
     }
 }
 
-template <class T> void qzRevolveProfileSrv<T>::PrintProfile(const qz3dPolyLine<T>& profile, const std::string& fileName)
+template <class T>
+void qzRevolveProfileSrv<T>::PrintProfile(const qz3dPolyLine<T>& profile, const std::string& fileName)
 {
     std::ofstream file(fileName, std::ios::out | std::ios::trunc);
     if (!file)
@@ -288,13 +292,15 @@ template <class T> void qzRevolveProfileSrv<T>::PrintProfile(const qz3dPolyLine<
         throw qzmiscException(qzmiscException::OUTPUT_STREAM_FAILED);
 }
 
-template <class T> void qzRevolveProfileSrv<T>::PrintMesh(const qzTMesh<T>& mesh, const std::string& fileName) const
+template <class T>
+void qzRevolveProfileSrv<T>::PrintMesh(const qzTMesh<T>& mesh, const std::string& fileName) const
 {
     qzTSTLTranslator<T, qzTPoint3d<T>, qzTPoint3d<T>>::WriteSTL(misc::qzFileName(fileName, true), mesh, true);
 }
 
 template <class T>
-misc::qzAutoPointer<qzTMesh<T>> qzRevolveProfileSrv<T>::CreateMeshOZ(const Profile& profile, Units units) const
+misc::qzAutoPointer<qzTMesh<T>> qzRevolveProfileSrv<T>::CreateMeshOZ(const Profile& profile,
+                                                                     Units units) const
 {
     misc::qzAutoPointer<qzTMesh<T>> mesh(new qzTMesh<T>(units));
     CreateMeshOZ(profile, *mesh);

@@ -19,9 +19,9 @@ misc::qzAutoPointer<qz2dPoint<double>> Point(double x, double y)
 }
 } // namespace
 
-void qzToolApproximationHelper<double>::ExtractToolProfileParts(const qz2dContour<double>& profile, const double& h,
-                                                               qz2dContour<double>& below,
-                                                               qz2dContour<double>& above)
+void qzToolApproximationHelper<double>::ExtractToolProfileParts(const qz2dContour<double>& profile,
+                                                                const double& h, qz2dContour<double>& below,
+                                                                qz2dContour<double>& above)
 {
     if (profile.GetSize() == 0)
         return;
@@ -34,35 +34,39 @@ void qzToolApproximationHelper<double>::ExtractToolProfileParts(const qz2dContou
     profile.AcceptVisitor(split);
 }
 
-void qzToolApproximationHelper<double>::ExtractToolProfileParts(const qz2dContour<double>& profile, const double& h1,
-                                                               const double& h2, qz2dContour<double>& part1,
-                                                               qz2dContour<double>& part2, qz2dContour<double>& part3)
+void qzToolApproximationHelper<double>::ExtractToolProfileParts(const qz2dContour<double>& profile,
+                                                                const double& h1, const double& h2,
+                                                                qz2dContour<double>& part1,
+                                                                qz2dContour<double>& part2,
+                                                                qz2dContour<double>& part3)
 {
     qz2dContour<double> rest;
     ExtractToolProfileParts(profile, h1, part1, rest);
     ExtractToolProfileParts(rest, h2, part2, part3);
 }
 
-void qzToolApproximationHelper<double>::ExtractToolProfileParts(const qz2dContour<double>& profile, const double& h1,
-                                                               const double& h2, const double& h3,
-                                                               qz2dContour<double>& part1, qz2dContour<double>& part2,
-                                                               qz2dContour<double>& part3, qz2dContour<double>& part4)
+void qzToolApproximationHelper<double>::ExtractToolProfileParts(const qz2dContour<double>& profile,
+                                                                const double& h1, const double& h2,
+                                                                const double& h3, qz2dContour<double>& part1,
+                                                                qz2dContour<double>& part2,
+                                                                qz2dContour<double>& part3,
+                                                                qz2dContour<double>& part4)
 {
     qz2dContour<double> rest;
     ExtractToolProfileParts(profile, h1, h2, part1, part2, rest);
     ExtractToolProfileParts(rest, h3, part3, part4);
 }
 
-misc::qzAutoPointer<qz2dContour<double>> qzToolApproximationHelper<double>::ShiftContourOnY(
-    const qz2dContour<double>& contour, const double& dy)
+misc::qzAutoPointer<qz2dContour<double>>
+qzToolApproximationHelper<double>::ShiftContourOnY(const qz2dContour<double>& contour, const double& dy)
 {
     Matrix m;
     m[1][2] = dy;
     return qz2dContourTransformationFactory<double>::Transform(contour, m);
 }
 
-misc::qzAutoPointer<qz2dContour<double>> qzToolApproximationHelper<double>::ScaleContour(
-    const qz2dContour<double>& contour, const double& s)
+misc::qzAutoPointer<qz2dContour<double>>
+qzToolApproximationHelper<double>::ScaleContour(const qz2dContour<double>& contour, const double& s)
 {
     Matrix m;
     m[0][0] = s;
@@ -70,8 +74,8 @@ misc::qzAutoPointer<qz2dContour<double>> qzToolApproximationHelper<double>::Scal
     return qz2dContourTransformationFactory<double>::Transform(contour, m);
 }
 
-misc::qzAutoPointer<qz2dContour<double>> qzToolApproximationHelper<double>::MirrorContour(
-    const qz2dContour<double>& contour, bool aboutXAxis)
+misc::qzAutoPointer<qz2dContour<double>>
+qzToolApproximationHelper<double>::MirrorContour(const qz2dContour<double>& contour, bool aboutXAxis)
 {
     Matrix m;
     m[0][0] = aboutXAxis ? 1.0 : -1.0;
@@ -79,8 +83,8 @@ misc::qzAutoPointer<qz2dContour<double>> qzToolApproximationHelper<double>::Mirr
     return qz2dContourTransformationFactory<double>::Transform(contour, m);
 }
 
-misc::qzAutoPointer<qz2dContour<double>> qzToolApproximationHelper<double>::RotateContour(
-    const qz2dContour<double>& contour, double angle)
+misc::qzAutoPointer<qz2dContour<double>>
+qzToolApproximationHelper<double>::RotateContour(const qz2dContour<double>& contour, double angle)
 {
     return qz2dContourTransformationFactory<double>::Transform(
         contour, qzMatrixTransformationsFactory<double>::Create2dRotation(angle));

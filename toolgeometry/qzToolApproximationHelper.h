@@ -23,26 +23,27 @@ public:
                                         qz2dContour<double>& below, qz2dContour<double>& above);
     /// Cuts at h1 into part1 (below) and the rest, then the rest at h2 into part2 and part3.
     /// The heights are expected in ascending order.
-    static void ExtractToolProfileParts(const qz2dContour<double>& profile, const double& h1, const double& h2,
-                                        qz2dContour<double>& part1, qz2dContour<double>& part2,
-                                        qz2dContour<double>& part3);
+    static void ExtractToolProfileParts(const qz2dContour<double>& profile, const double& h1,
+                                        const double& h2, qz2dContour<double>& part1,
+                                        qz2dContour<double>& part2, qz2dContour<double>& part3);
     /// Cuts at h1, h2 and h3 into four bands, lowest first.
-    static void ExtractToolProfileParts(const qz2dContour<double>& profile, const double& h1, const double& h2,
-                                        const double& h3, qz2dContour<double>& part1, qz2dContour<double>& part2,
-                                        qz2dContour<double>& part3, qz2dContour<double>& part4);
+    static void ExtractToolProfileParts(const qz2dContour<double>& profile, const double& h1,
+                                        const double& h2, const double& h3, qz2dContour<double>& part1,
+                                        qz2dContour<double>& part2, qz2dContour<double>& part3,
+                                        qz2dContour<double>& part4);
 
     /// A new contour moved by (0, dy).
     static misc::qzAutoPointer<qz2dContour<double>> ShiftContourOnY(const qz2dContour<double>& contour,
-                                                                   const double& dy);
+                                                                    const double& dy);
     /// A new contour scaled by s about the origin.
     static misc::qzAutoPointer<qz2dContour<double>> ScaleContour(const qz2dContour<double>& contour,
-                                                                const double& s);
+                                                                 const double& s);
     /// A new contour mirrored about the x axis (y negated) or, when `aboutXAxis` is false,
     /// about the y axis (x negated); arcs change their sense of turning.
     static misc::qzAutoPointer<qz2dContour<double>> MirrorContour(const qz2dContour<double>& contour,
-                                                                 bool aboutXAxis);
+                                                                  bool aboutXAxis);
     /// A new contour rotated about the origin by `angle` radians, counter-clockwise.
     static misc::qzAutoPointer<qz2dContour<double>> RotateContour(const qz2dContour<double>& contour,
-                                                                 double angle);
+                                                                  double angle);
 };
 } // namespace cadcam

@@ -43,7 +43,8 @@ template <class T> qzToolCreator<T>::qzToolCreator() = default;
 template <class T> qzToolCreator<T>::~qzToolCreator() = default;
 
 template <class T>
-const qz2dContour<T>& qzToolCreator<T>::GetPartProfile(const misc::qzAutoPointer<qzToolPartDefinition<T>>& part)
+const qz2dContour<T>&
+qzToolCreator<T>::GetPartProfile(const misc::qzAutoPointer<qzToolPartDefinition<T>>& part)
 {
     return *qzCasting2SolidDefinitionChecker<T>::Cast(*part->GetSolid()).GetProfile();
 }
@@ -63,9 +64,9 @@ qzNoneCuttingPartToolProfileVisitor<T> qzToolCreator<T>::CollectNoneCutPart(cons
 }
 
 template <class T>
-typename qzToolCreator<T>::Dimensions qzToolCreator<T>::Measure(const GenericTool& tool,
-                                                                const qz2dContour<T>& cutProfile,
-                                                                const qzNoneCuttingPartToolProfileVisitor<T>& nonCut) const
+typename qzToolCreator<T>::Dimensions
+qzToolCreator<T>::Measure(const GenericTool& tool, const qz2dContour<T>& cutProfile,
+                          const qzNoneCuttingPartToolProfileVisitor<T>& nonCut) const
 {
     Dimensions d;
     const qz2dBoundingBox<T>& cut = cutProfile.GetBoundingBox();
@@ -84,7 +85,8 @@ typename qzToolCreator<T>::Dimensions qzToolCreator<T>::Measure(const GenericToo
     {
         const qz2dBoundingBox<T>& shank = nonCut.GetBoundingBox();
         d.length = std::max(double(cut.GetMaxY()), double(shank.GetMaxY())) - tip;
-        d.shoulder = qzShoulderExtender(d.units, 2.0 * double(shank.GetMaxX()), double(shank.GetMinY()) - tip);
+        d.shoulder =
+            qzShoulderExtender(d.units, 2.0 * double(shank.GetMaxX()), double(shank.GetMinY()) - tip);
     }
     return d;
 }
@@ -165,7 +167,8 @@ void qzSphericalToolCreator<T>::Create(TypedTool& result, const GenericTool& too
     {
         const auto& line = *lines.front();
         d.diameter = 2.0 * double(arcs.front()->GetRadius());
-        const double neck = 2.0 * std::min(double(line.GetStartPoint()->x()), double(line.GetEndPoint()->x()));
+        const double neck =
+            2.0 * std::min(double(line.GetStartPoint()->x()), double(line.GetEndPoint()->x()));
         result = Make<qzLolMill>(d, neck);
         return;
     }

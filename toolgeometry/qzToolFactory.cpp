@@ -17,7 +17,8 @@ namespace
 template <class T> qzToolFactoryCreator<T>::qzToolFactoryCreator() = default;
 template <class T> qzToolFactoryCreator<T>::~qzToolFactoryCreator() = default;
 
-template <class T> void qzToolFactoryCreator<T>::Add(misc::qzAutoPointer<qz2dGeometry<T>> element, ElementKind kind)
+template <class T>
+void qzToolFactoryCreator<T>::Add(misc::qzAutoPointer<qz2dGeometry<T>> element, ElementKind kind)
 {
     m_kinds.push_back(kind);
     m_profile.AddGeometry(std::move(element));
@@ -33,15 +34,42 @@ qz2dContourToolVisitor<T>::qz2dContourToolVisitor(misc::qzAutoPointer<qzToolFact
 
 template <class T> qz2dContourToolVisitor<T>::~qz2dContourToolVisitor() = default;
 
-template <class T> void qz2dContourToolVisitor<T>::Visit(const qz2dCurve<T>&) const { ThrowUnsupported(); }
-template <class T> void qz2dContourToolVisitor<T>::Visit(const qz2dPolyLine<T>&) const { ThrowUnsupported(); }
-template <class T> void qz2dContourToolVisitor<T>::Visit(const qz2dClosedContour<T>&) const { ThrowUnsupported(); }
-template <class T> void qz2dContourToolVisitor<T>::Visit(const qz2dContour<T>&) const { ThrowUnsupported(); }
-template <class T> void qz2dContourToolVisitor<T>::Visit(const qz2dSpline<T>&) const { ThrowUnsupported(); }
-template <class T> void qz2dContourToolVisitor<T>::Visit(const qz2dEllipse<T>&) const { ThrowUnsupported(); }
-template <class T> void qz2dContourToolVisitor<T>::Visit(const qz2dParabola<T>&) const { ThrowUnsupported(); }
-template <class T> void qz2dContourToolVisitor<T>::Visit(const qz2dPoint<T>&) const { ThrowUnsupported(); }
-template <class T> void qz2dContourToolVisitor<T>::Visit(const qz2dGeometry<T>&) const { ThrowUnsupported(); }
+template <class T> void qz2dContourToolVisitor<T>::Visit(const qz2dCurve<T>&) const
+{
+    ThrowUnsupported();
+}
+template <class T> void qz2dContourToolVisitor<T>::Visit(const qz2dPolyLine<T>&) const
+{
+    ThrowUnsupported();
+}
+template <class T> void qz2dContourToolVisitor<T>::Visit(const qz2dClosedContour<T>&) const
+{
+    ThrowUnsupported();
+}
+template <class T> void qz2dContourToolVisitor<T>::Visit(const qz2dContour<T>&) const
+{
+    ThrowUnsupported();
+}
+template <class T> void qz2dContourToolVisitor<T>::Visit(const qz2dSpline<T>&) const
+{
+    ThrowUnsupported();
+}
+template <class T> void qz2dContourToolVisitor<T>::Visit(const qz2dEllipse<T>&) const
+{
+    ThrowUnsupported();
+}
+template <class T> void qz2dContourToolVisitor<T>::Visit(const qz2dParabola<T>&) const
+{
+    ThrowUnsupported();
+}
+template <class T> void qz2dContourToolVisitor<T>::Visit(const qz2dPoint<T>&) const
+{
+    ThrowUnsupported();
+}
+template <class T> void qz2dContourToolVisitor<T>::Visit(const qz2dGeometry<T>&) const
+{
+    ThrowUnsupported();
+}
 
 template <class T> void qz2dContourToolVisitor<T>::Visit(const qz2dArc<T>& arc) const
 {
@@ -50,10 +78,12 @@ template <class T> void qz2dContourToolVisitor<T>::Visit(const qz2dArc<T>& arc) 
 
 template <class T> void qz2dContourToolVisitor<T>::Visit(const qz2dLine<T>& line) const
 {
-    m_creator->Add(misc::qzAutoPointer<qz2dGeometry<T>>(new qz2dLine<T>(line)), qzToolFactoryCreator<T>::LINE);
+    m_creator->Add(misc::qzAutoPointer<qz2dGeometry<T>>(new qz2dLine<T>(line)),
+                   qzToolFactoryCreator<T>::LINE);
 }
 
-template <class T> qzToolFactory<T>::qzToolFactory()
+template <class T>
+qzToolFactory<T>::qzToolFactory()
     : m_spherical(new qzSphericalToolCreator<T>()), m_cylindroConical(new qzCylindroConicalToolCreator<T>())
 {
     const int line = qzToolFactoryCreator<T>::LINE, arc = qzToolFactoryCreator<T>::ARC;

@@ -23,7 +23,8 @@ qzCenterlineShape<T>::qzCenterlineShape(misc::qzAutoPointer<qz3dPoint<T>> center
 }
 
 template <class T> qzCenterlineShape<T>::qzCenterlineShape(const qzCenterlineShape& other) = default;
-template <class T> qzCenterlineShape<T>& qzCenterlineShape<T>::operator=(const qzCenterlineShape& other) = default;
+template <class T>
+qzCenterlineShape<T>& qzCenterlineShape<T>::operator=(const qzCenterlineShape& other) = default;
 template <class T> qzCenterlineShape<T>::~qzCenterlineShape() = default;
 
 template <class T> T qzCenterlineShape<T>::GetHeight() const
@@ -34,7 +35,8 @@ template <class T> T qzCenterlineShape<T>::GetHeight() const
 template <class T>
 qzTruncatedCone<T>::qzTruncatedCone(misc::qzAutoPointer<qz3dPoint<T>> center1, const T& radius1,
                                     misc::qzAutoPointer<qz3dPoint<T>> center2, const T& radius2, int surfaces)
-    : qzCenterlineShape<T>(std::move(center1), std::move(center2), surfaces), m_radius1(radius1), m_radius2(radius2)
+    : qzCenterlineShape<T>(std::move(center1), std::move(center2), surfaces), m_radius1(radius1),
+      m_radius2(radius2)
 {
     RecalculateBoundingBox();
 }

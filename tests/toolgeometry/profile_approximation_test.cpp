@@ -114,8 +114,9 @@ std::vector<std::string> Describe(const qz2dContour<double>& contour)
             std::snprintf(buffer, sizeof buffer, "(%g,%g)-(%g,%g)", s->x(), s->y(), e->x(), e->y());
         }
         else if (const auto* arc = dynamic_cast<const qz2dArc<double>*>(member.Get()))
-            std::snprintf(buffer, sizeof buffer, "arc(%g,%g,%g,%g,%g)", arc->GetCenter()->x(), arc->GetCenter()->y(),
-                          arc->GetRadius(), arc->GetStartAngle(), arc->GetSweepAngle());
+            std::snprintf(buffer, sizeof buffer, "arc(%g,%g,%g,%g,%g)", arc->GetCenter()->x(),
+                          arc->GetCenter()->y(), arc->GetRadius(), arc->GetStartAngle(),
+                          arc->GetSweepAngle());
         else
             std::snprintf(buffer, sizeof buffer, "?");
         out.push_back(buffer);
@@ -195,7 +196,9 @@ TEST(ToolProfileTransforms, ShiftScaleMirrorAndRotateMakeNewContours)
         {"scale", Helper::ScaleContour(source, 2), {"(10,4)-(12,8)", "arc(2,2,4,0,90)"}},
         {"mirror y axis", Helper::MirrorContour(source, false), {"(-5,2)-(-6,4)", "arc(-1,1,2,180,-90)"}},
         {"mirror x axis", Helper::MirrorContour(source, true), {"(5,-2)-(6,-4)", "arc(1,-1,2,0,-90)"}},
-        {"rotate", Helper::RotateContour(source, std::acos(-1.0) / 2), {"(-2,5)-(-4,6)", "arc(-1,1,2,90,90)"}},
+        {"rotate",
+         Helper::RotateContour(source, std::acos(-1.0) / 2),
+         {"(-2,5)-(-4,6)", "arc(-1,1,2,90,90)"}},
     };
     for (const auto& c : cases)
     {

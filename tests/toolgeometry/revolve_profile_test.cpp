@@ -55,7 +55,8 @@ TYPED_TEST(Revolve, StepsFollowTheChordToleranceAndNeverDropBelowThree)
         int steps;
     } cases[] = {{T(0.01), 70}, {T(0.1), 22}, {T(1), 6}, {T(9.9), 3}, {T(10), 3}, {T(25), 3}};
     for (const auto& c : cases)
-        EXPECT_EQ(qzRevolveProfileSrv<T>(c.tolerance).CalculateNumberOfSteps(profile), c.steps) << c.tolerance;
+        EXPECT_EQ(qzRevolveProfileSrv<T>(c.tolerance).CalculateNumberOfSteps(profile), c.steps)
+            << c.tolerance;
 }
 
 TYPED_TEST(Revolve, RefusesAProfileOnTheAxisBeforeAZeroToleranceAndAnEmptyPointer)
@@ -150,9 +151,9 @@ TYPED_TEST(Revolve, ConeMeasuresFollowTheSurfaceFlags)
         int flags;
         double area, volume;
     } cases[] = {
-        {1, 1, 7, 6 * kPi, 2 * kPi},                            // cylinder of radius 1, height 2
-        {1, 1, 1, 4 * kPi, 2 * kPi},                            // its side alone
-        {1, 1, 2 | 4, 2 * kPi, 2 * kPi},                        // its two discs
+        {1, 1, 7, 6 * kPi, 2 * kPi},                             // cylinder of radius 1, height 2
+        {1, 1, 1, 4 * kPi, 2 * kPi},                             // its side alone
+        {1, 1, 2 | 4, 2 * kPi, 2 * kPi},                         // its two discs
         {3, 0, 7, 9 * kPi + kPi * 3 * std::sqrt(13.0), 6 * kPi}, // cone of height 2
         {0, 3, 4, 9 * kPi, 6 * kPi},
     };
@@ -204,7 +205,8 @@ TYPED_TEST(Revolve, PrintsProfilesAndMeshesAndRefusesFilesItCannotOpen)
     EXPECT_EQ(back.GetNumberOfTriangles(), mesh->GetNumberOfTriangles());
 
     const std::string nowhere = dir.Path("missing/dir/file");
-    EXPECT_EQ(tessaform_test::MiscErrorCode([&] { qzRevolveProfileSrv<T>::PrintProfile(*profile, nowhere); }), 2149u);
+    EXPECT_EQ(tessaform_test::MiscErrorCode([&] { qzRevolveProfileSrv<T>::PrintProfile(*profile, nowhere); }),
+              2149u);
     EXPECT_EQ(tessaform_test::MiscErrorCode([&] { srv.PrintMesh(*mesh, nowhere); }), 2149u);
 }
 
@@ -328,12 +330,14 @@ TYPED_TEST(Revolve, MeshStaysClosedWhereMeridiansLosePoints)
 {
     using T = TypeParam;
     qzRevolveProfileSrv<T> srv(T(0.001));
-    const auto lost = [&](const qzAutoPointer<qz3dPolyLine<T>>& profile) {
+    const auto lost = [&](const qzAutoPointer<qz3dPolyLine<T>>& profile)
+    {
         std::list<qzAutoPointer<qz3dPolyLine<T>>> kept;
         srv.RevolveOZ(profile, kept, true);
         return srv.CalculateNumberOfSteps(profile) - int(kept.size());
     };
-    const auto check = [&](const qzAutoPointer<qz3dPolyLine<T>>& profile) {
+    const auto check = [&](const qzAutoPointer<qz3dPolyLine<T>>& profile)
+    {
         const auto mesh = srv.CreateMeshOZ(profile, measures::qzUnitsFactory::METRIC);
         EXPECT_TRUE(IsWatertight(*mesh));
         for (const auto& t : mesh->GetTriangles())
@@ -373,7 +377,10 @@ TYPED_TEST(Revolve, MeshIntoAnExistingMeshReplacesItOnlyOnSuccess)
     const auto triangles = mesh.GetTriangles();
     EXPECT_NEAR(mesh.GetBoundingBox().GetMax().z(), 1, 1e-6);
 
-    EXPECT_EQ(ErrorMessage([&] { srv.CreateMeshOZ(Profile<T>({{0, 0, 0}, {-1, 0, 0}, {2, 0, 3}}), mesh); }),
+    EXPECT_EQ(ErrorMessage(
+                  [&] {
+                      srv.CreateMeshOZ(Profile<T>({{0, 0, 0}, {-1, 0, 0}, {2, 0, 3}}), mesh);
+                  }),
               "Profile could not be revolved. ( negative radius)");
     EXPECT_THROW(srv.CreateMeshOZ(Profile<T>({{0, 0, 0}, {0, 0, 3}}), mesh), misc::qzException);
     ASSERT_EQ(mesh.GetTriangles().size(), triangles.size());

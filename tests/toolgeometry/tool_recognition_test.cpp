@@ -32,12 +32,14 @@ class ProfileBuilder
 public:
     ProfileBuilder& Line(double x0, double y0, double x1, double y1)
     {
-        m_profile->AddGeometry(qzAutoPointer<qz2dGeometry<double>>(new qz2dLine<double>(P(x0, y0), P(x1, y1))));
+        m_profile->AddGeometry(
+            qzAutoPointer<qz2dGeometry<double>>(new qz2dLine<double>(P(x0, y0), P(x1, y1))));
         return *this;
     }
     ProfileBuilder& Arc(double cx, double cy, double r, double start, double sweep)
     {
-        m_profile->AddGeometry(qzAutoPointer<qz2dGeometry<double>>(new qz2dArc<double>(P(cx, cy), r, start, sweep)));
+        m_profile->AddGeometry(
+            qzAutoPointer<qz2dGeometry<double>>(new qz2dArc<double>(P(cx, cy), r, start, sweep)));
         return *this;
     }
     ProfileBuilder& Ellipse()
@@ -52,7 +54,7 @@ private:
 };
 
 qzAutoPointer<qzToolPartDefinition<double>> Part(qzAutoPointer<qz2dContour<double>> profile,
-                                                  Units::Units units = Units::METRIC)
+                                                 Units::Units units = Units::METRIC)
 {
     return qzAutoPointer<qzToolPartDefinition<double>>(new qzToolPartDefinition<double>(
         qzAutoPointer<qzSolidDefinition<double>>(new qzRevolvedSolidDefinition<double>(units, profile))));
@@ -67,9 +69,10 @@ qzAutoPointer<qz2dContour<double>> Shank()
 qzAutoPointer<qzGenericRevolvedTool> Generic(qzAutoPointer<qz2dContour<double>> cut,
                                              qzAutoPointer<qz2dContour<double>> nonCut = Shank())
 {
-    return qzAutoPointer<qzGenericRevolvedTool>(new qzGenericRevolvedTool(
-        qzToolHelper<double>::CreateHolderAsCylinder(40, 50, Units::METRIC),
-        qzToolHelper<double>::CreateArborAsCylinder(12, 30, Units::METRIC), Part(cut), Part(nonCut), Units::METRIC));
+    return qzAutoPointer<qzGenericRevolvedTool>(
+        new qzGenericRevolvedTool(qzToolHelper<double>::CreateHolderAsCylinder(40, 50, Units::METRIC),
+                                  qzToolHelper<double>::CreateArborAsCylinder(12, 30, Units::METRIC),
+                                  Part(cut), Part(nonCut), Units::METRIC));
 }
 
 qzAutoPointer<qzTypedRevolvedTool> Convert(qzAutoPointer<qz2dContour<double>> cut)
@@ -166,24 +169,30 @@ TEST(ToolRecognition, RecognisesTypedToolsByProfile)
         {"bull nose", ProfileBuilder().Line(0, 0, 4, 0).Arc(4, 1, 1, 270, 90).Line(5, 1, 5, 30),
          "bull mill r=1 d=10.00"},
         {"line box wider, 45 degree corner",
-         ProfileBuilder().Line(0, 0, 6, 0).Arc(4, 1, 1, 270, 45).Line(4 + std::sqrt(0.5), 1 - std::sqrt(0.5),
-                                                                      4 + std::sqrt(0.5), 30),
+         ProfileBuilder()
+             .Line(0, 0, 6, 0)
+             .Arc(4, 1, 1, 270, 45)
+             .Line(4 + std::sqrt(0.5), 1 - std::sqrt(0.5), 4 + std::sqrt(0.5), 30),
          "taper mill angle=0 r=1 d=10.00"},
         {"convex tip", ConvexTip(), "convex tip tip=20 r=1 d=9.600"},
         // Profiles of lines only.
         {"flat end mill", ProfileBuilder().Line(0, 0, 5, 0).Line(5, 0, 5, 25), "end mill d=10.00"},
-        {"drill 118", ProfileBuilder().Line(0, 0, 5, drillTip).Line(5, drillTip, 5, 30), "drill angle=118 d=10.00"},
+        {"drill 118", ProfileBuilder().Line(0, 0, 5, drillTip).Line(5, drillTip, 5, 30),
+         "drill angle=118 d=10.00"},
         {"spot drill 90", ProfileBuilder().Line(0, 0, 5, 5).Line(5, 5, 5, 15), "spot drill angle=90 d=10.00"},
         {"chamfer mill", ProfileBuilder().Line(0, 0, 1, 0).Line(1, 0, 6, 5).Line(6, 5, 6, 20),
          "chamfer mill angle=45 tip=2 d=12.00"},
         {"chamfer mill without flank", ProfileBuilder().Line(0, 0, 1, 0).Line(1, 0, 4, 3 * root3),
          "chamfer mill angle=30 tip=2 d=8.000"},
-        {"reamer", ProfileBuilder().Line(0, 0, 4.7, 0).Line(4.7, 0, 5, 0.3).Line(5, 0.3, 5, 28), "reamer d=10.00"},
-        {"short body: chamfer mill", ProfileBuilder().Line(0, 0, 4.7, 0).Line(4.7, 0, 5, 0.3).Line(5, 0.3, 5, 6),
+        {"reamer", ProfileBuilder().Line(0, 0, 4.7, 0).Line(4.7, 0, 5, 0.3).Line(5, 0.3, 5, 28),
+         "reamer d=10.00"},
+        {"short body: chamfer mill",
+         ProfileBuilder().Line(0, 0, 4.7, 0).Line(4.7, 0, 5, 0.3).Line(5, 0.3, 5, 6),
          "chamfer mill angle=45 tip=9.4 d=10.00"},
         {"counterbore", ProfileBuilder().Line(0, 0, 3, 0).Line(3, 0, 3, 5).Line(3, 5, 6, 5).Line(6, 5, 6, 25),
          "counterbore d=12.00"},
-        {"centre drill", ProfileBuilder().Line(0, 0, 1, 0.6).Line(1, 0.6, 1, 3).Line(1, 3, 4, 4.7).Line(4, 4.7, 4, 29),
+        {"centre drill",
+         ProfileBuilder().Line(0, 0, 1, 0.6).Line(1, 0.6, 1, 3).Line(1, 3, 4, 4.7).Line(4, 4.7, 4, 29),
          "centre drill pilot=2x3 d=8.000"},
     };
     for (const auto& c : cases)
@@ -229,11 +238,12 @@ TEST(ToolRecognition, RefusesProfilesItCannotRecogniseWithTheirErrors)
         {"empty", ProfileBuilder(), 2194},
         {"one line", ProfileBuilder().Line(0, 0, 5, 0), 2194},
         {"an ellipse", ProfileBuilder().Line(0, 0, 5, 0).Ellipse(), 2193},
-        {"arc, line, line", ProfileBuilder().Arc(0, 5, 5, 270, 90).Line(5, 5, 5, 10).Line(5, 10, 4, 12), 2214},
+        {"arc, line, line", ProfileBuilder().Arc(0, 5, 5, 270, 90).Line(5, 5, 5, 10).Line(5, 10, 4, 12),
+         2214},
         {"arc, arc", ProfileBuilder().Arc(0, 5, 5, 270, 45).Arc(0, 5, 5, 315, 45), 2214},
         {"ball off the axis", ProfileBuilder().Arc(1, 5, 5, 270, 90), 2197},
-        {"bull corner missing the flank", ProfileBuilder().Line(0, 1, 4, 1).Arc(5, 1, 1, 180, 90).Line(5, 0, 5, 20),
-         2197},
+        {"bull corner missing the flank",
+         ProfileBuilder().Line(0, 1, 4, 1).Arc(5, 1, 1, 180, 90).Line(5, 0, 5, 20), 2197},
     };
     for (const auto& c : cadcam)
         EXPECT_EQ(CadcamCode([&] { Convert(c.profile.Get()); }), c.code) << c.name;
@@ -243,7 +253,8 @@ TEST(ToolRecognition, RefusesProfilesItCannotRecogniseWithTheirErrors)
         const char* name;
         ProfileBuilder profile;
     } unknown[] = {
-        {"line box wider, 90 degree corner", ProfileBuilder().Line(0, 0, 6, 0).Arc(4, 1, 1, 270, 90).Line(5, 1, 5, 30)},
+        {"line box wider, 90 degree corner",
+         ProfileBuilder().Line(0, 0, 6, 0).Arc(4, 1, 1, 270, 90).Line(5, 1, 5, 30)},
         {"inward flank", ProfileBuilder().Line(0, 0, 5, 0).Line(5, 0, 3, 10)},
         {"lines then an arc", ProfileBuilder().Line(0, 0, 4, 0).Line(4, 0, 4, 5).Arc(3, 5, 1, 0, 90)},
         {"not from the axis", ProfileBuilder().Line(1, 0, 5, 0).Line(5, 0, 5, 10)},
@@ -256,9 +267,10 @@ TEST(ToolRecognition, RefusesProfilesItCannotRecogniseWithTheirErrors)
         EXPECT_EQ(e->GetErrorMessage(), "Unknown tool type") << c.name;
     }
 
-    EXPECT_EQ(tessaform_test::ErrorMessage(
-                  [] { qzGeneric2TypedToolConverter<double>().Convert(qzAutoPointer<qzGenericRevolvedTool>()); }),
-              "Accessing NULL pointer");
+    EXPECT_EQ(
+        tessaform_test::ErrorMessage(
+            [] { qzGeneric2TypedToolConverter<double>().Convert(qzAutoPointer<qzGenericRevolvedTool>()); }),
+        "Accessing NULL pointer");
     EXPECT_EQ(qzToolFactory<double>::GetInstance().GetRegistrySize(), 4u);
 }
 
@@ -275,8 +287,8 @@ TEST(ToolRecognition, FactoryPicksTheCreatorOfTheLongestRegisteredLeadingRun)
         std::vector<int> kinds;
         const qzToolCreator<double>* creator;
     } cases[] = {
-        {{1, 0}, spherical},     {{0, 1, 0}, spherical},    {{1, 1, 0}, spherical}, {{1, 0, 0}, spherical},
-        {{0, 0, 1}, conical},    {{0, 0, 0, 0}, conical},   {{0, 1, 0, 1}, spherical},
+        {{1, 0}, spherical},  {{0, 1, 0}, spherical},  {{1, 1, 0}, spherical},    {{1, 0, 0}, spherical},
+        {{0, 0, 1}, conical}, {{0, 0, 0, 0}, conical}, {{0, 1, 0, 1}, spherical},
     };
     for (const auto& c : cases)
         EXPECT_EQ(&factory.GetCreator(c.kinds), c.creator);
@@ -302,7 +314,8 @@ TEST(ToolRecognition, TwoThreadsTakeTheFactoryAtOnceAndConvertSideBySide)
     std::atomic<int> ready{0};
     const qzToolFactory<double>* seen[2] = {nullptr, nullptr};
     std::string results[2];
-    const auto work = [&](int i) {
+    const auto work = [&](int i)
+    {
         ++ready;
         while (ready.load() < 2)
         {
