@@ -47,3 +47,9 @@ echo "== tool_library: three tools and a posted 5-axis toolpath stored in one fi
 out=$(mktemp -d)
 "$build/examples/tool_library" "$out/library.bin"
 rm -rf "$out"
+
+echo
+echo "== tool_recognition: generic tools recognised from their profiles, revolved into STL meshes and cones"
+out=$(mktemp -d)
+"$build/examples/tool_recognition" "$out"
+rm -rf "$out"
