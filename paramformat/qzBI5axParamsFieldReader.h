@@ -1,0 +1,193 @@
+// The visitor with which the parameter readers walk the record descriptions (internal).
+#pragma once
+
+#include "paramformat/qzBI5axParams.h"
+#include "paramformat/qzParamsHistory.h"
+#include "paramformat/qzParamsLayout.h"
+
+#include <cstddef>
+#include <type_traits>
+
+/// Reads each field of record `R` that the stored version holds and applies the field's
+/// history: the absent value when it does not hold it, a dropped, replaced or converted value,
+/// a value parked in the lost-parameter store. Nested records go through the reader's own
+/// (virtual) operator>>, so each generation decides how a sub-record is read.
+template <class Reader, class R> class qzBI5axParams::FieldReader
+{
+public:
+    FieldReader(Reader& reader, R& record) : m_reader(reader), m_base(reader), m_record(record) {}
+
+    /// Walks the whole description of R.
+    void Walk() { paramformat::Describe(*this, paramformat::Tag<R>()); }
+
+    template <class H = paramformat::History<>> void Units(const H& history = paramformat::Always())
+    {
+        if (history.stored.Has(m_base.m_version))
+            m_record.SetUnits(m_base.ReadUnits(), false);
+    }
+    void Reserved() { m_base.ReadBool(); }
+
+    template <class G, class S, class H = paramformat::History<>>
+    void Bool(G get, S set, const H& history = paramformat::Always())
+    {
+        Field(get, set, history, [this] { return m_base.ReadBool(); });
+    }
+    template <class G, class S, class H = paramformat::History<>>
+    void Int(G get, S set, const H& history = paramformat::Always())
+    {
+        Field(get, set, history, [this] { return m_base.ReadInt(); });
+    }
+    template <class G, class S, class H = paramformat::History<>>
+    void UInt(G get, S set, const H& history = paramformat::Always())
+    {
+        Field(get, set, history, [this] { return m_base.ReadUInt(); });
+    }
+    template <class G, class S, class H = paramformat::History<>>
+    void Real(G get, S set, const H& history = paramformat::Always())
+    {
+        Field(get, set, history, [this] { return m_base.ReadDouble(); });
+    }
+    template <class G, class S, class H = paramformat::History<>>
+    void Enum(G get, S set, const H& history = paramformat::Always())
+    {
+        using E = ValueOf<G>;
+        Field(get, set, history, [this] { return static_cast<E>(m_base.ReadEnumFromBinFile()); });
+    }
+    template <class G, class S, class H = paramformat::History<>>
+    void Point(G get, S set, const H& history = paramformat::Always())
+    {
+        Field(get, set, history, [this] { return m_base.ReadPoint(); });
+    }
+    template <class G, class S, class H = paramformat::History<>>
+    void Direction(G get, S set, const H& history = paramformat::Always())
+    {
+        Field(get, set, history, [this] { return m_base.ReadVectorFromBinFile(); });
+    }
+    template <class G, class S, class H = paramformat::History<>>
+    void Record(G get, S set, const H& history = paramformat::Always())
+    {
+        Field(get, set, history,
+              [this, get]
+              {
+                  ValueOf<G> sub = (m_record.*get)();
+                  m_reader >> sub;
+                  return sub;
+              });
+    }
+    template <class G, class S> void MachDef(G, S set)
+    {
+        misc::qzAutoPointer<post::qzMachDef> machDef;
+        m_base.m_post >> machDef;
+        (m_record.*set)(machDef);
+    }
+    /// The four collision-control operations, each built in the record's units.
+    template <class G, class S> void Operations(G, S set)
+    {
+        for (unsigned index = 0; index < qzCollCtrlParams::GetNoOfCollCtrlOperations(); ++index)
+        {
+            qzCollCtrlOpParams operation(m_record.GetUnits());
+            m_reader >> operation;
+            (m_record.*set)(operation, index);
+        }
+    }
+
+    // Fields that only older versions store: read in `in` into the store member, or dropped.
+    template <class M = std::nullptr_t> void LegacyBool(paramformat::Versions in, M member = nullptr)
+    {
+        if (in.Has(m_base.m_version))
+            Park(member, m_base.ReadBool());
+    }
+    template <class M = std::nullptr_t> void LegacyUInt(paramformat::Versions in, M member = nullptr)
+    {
+        if (in.Has(m_base.m_version))
+            Park(member, m_base.ReadUInt());
+    }
+    template <class M = std::nullptr_t> void LegacyReal(paramformat::Versions in, M member = nullptr)
+    {
+        if (in.Has(m_base.m_version))
+            Park(member, m_base.ReadDouble());
+    }
+    template <class M = std::nullptr_t> void LegacyEnum(paramformat::Versions in, M member = nullptr)
+    {
+        if (!in.Has(m_base.m_version))
+            return;
+        const int value = m_base.ReadEnumFromBinFile();
+        if constexpr (!std::is_null_pointer<M>::value)
+            m_base.m_lost.*member = static_cast<std::decay_t<decltype(m_base.m_lost.*member)>>(value);
+    }
+    template <class M> void LegacyPercentOrValue(paramformat::Versions in, M member)
+    {
+        if (!in.Has(m_base.m_version))
+            return;
+        qzPercentOrValueParameter value(m_record.GetUnits());
+        m_reader >> value;
+        Park(member, value);
+    }
+
+    /// The projection pattern in the layout older versions stored it in, read by hand.
+    void LegacyProjectionPattern(paramformat::Versions in)
+    {
+        if (in.Has(m_base.m_version))
+            m_reader.ReadAndSetProjPatternTriMeshBasedParams4OlderBins(m_record);
+    }
+
+private:
+    template <class G>
+    using ValueOf = std::decay_t<decltype((std::declval<const R&>().*std::declval<G>())())>;
+
+    template <class G, class S, class H, class Read> void Field(G, S set, const H& history, Read read)
+    {
+        using T = ValueOf<G>;
+        if (history.stored.Has(m_base.m_version))
+            Keep<T>(set, history, read());
+        else
+            Absent<T>(set, history.absent);
+    }
+
+    template <class T, class S, class H> void Keep(S set, const H& history, T value)
+    {
+        using Change = decltype(history.change);
+        if constexpr (!std::is_same<Change, paramformat::NoRule>::value)
+        {
+            if (history.changedIn.Has(m_base.m_version))
+            {
+                if constexpr (std::is_same<Change, paramformat::DropValue>::value)
+                    return;
+                else if constexpr (std::is_invocable<const Change&, R&, const T&>::value)
+                    value = static_cast<T>(history.change(m_record, value));
+                else
+                    value = static_cast<T>(history.change);
+            }
+        }
+        using Parking = decltype(history.park);
+        if constexpr (!std::is_same<Parking, paramformat::NoRule>::value)
+        {
+            Park(history.park.member, value);
+            if constexpr (!Parking::kAlsoSet)
+                return;
+        }
+        (m_record.*set)(value);
+    }
+
+    template <class T, class S, class A> void Absent(S set, const A& absent)
+    {
+        if constexpr (std::is_same<A, paramformat::NoRule>::value)
+            return;
+        else if constexpr (std::is_invocable<const A&, const R&, const qzLostParamsOV20&>::value)
+            (m_record.*set)(static_cast<T>(absent(m_record, m_base.m_lost)));
+        else if constexpr (std::is_invocable<const A&, const R&>::value)
+            (m_record.*set)(static_cast<T>(absent(m_record)));
+        else
+            (m_record.*set)(static_cast<T>(absent));
+    }
+
+    template <class M, class T> void Park(M member, const T& value)
+    {
+        if constexpr (!std::is_null_pointer<M>::value)
+            m_base.m_lost.*member = value;
+    }
+
+    Reader& m_reader;
+    qzBI5axParams& m_base;
+    R& m_record;
+};
