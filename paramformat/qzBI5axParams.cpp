@@ -42,17 +42,10 @@ void qzBI5axParams::CheckVersion() const
                 misc::from_value(upper) + ". Cannot process this file.");
 }
 
-int qzBI5axParams::ReadEnumFromBinFile()
-{
-    if (m_version < cadcam::qzBICadcamTypes::kOneByteEnumVersion)
-        return ReadInt();
-    return static_cast<signed char>(Read<char>());
-}
-
 measures::qzUnitsFactory::Units qzBI5axParams::ReadUnits()
 {
     if (m_version <= 23)
-        return Read<unsigned char>() == 1 ? measures::qzUnitsFactory::METRIC : measures::qzUnitsFactory::INCH;
+        return static_cast<unsigned char>(Read<char>()) == 1 ? measures::qzUnitsFactory::METRIC : measures::qzUnitsFactory::INCH;
     return static_cast<measures::qzUnitsFactory::Units>(ReadInt());
 }
 

@@ -71,7 +71,12 @@ public:
 
 protected:
     /// An enumeration value by the stored version's rule.
-    int ReadEnumFromBinFile();
+    int ReadEnumFromBinFile()
+    {
+        if (m_version < cadcam::qzBICadcamTypes::kOneByteEnumVersion)
+            return ReadInt();
+        return static_cast<signed char>(Read<char>());
+    }
     /// A direction; below version 193 a vector of length 1e-12 or less reads as (0, 0, 1).
     cadcam::qzTPoint3d<double> ReadVectorFromBinFile();
 
@@ -110,12 +115,7 @@ protected:
     bool m_validate;
 
 private:
-    // The basic reader's own overloads, called without going through its virtual table: one
-    // call per field is the whole cost of a read.
-    template <class T> T Read()
-    {
-        T value;
-        m_basic.misc::qzBIBasicTypes::operator>>(value);
-        return value;
-    }
+    // The basic reader's own decoding, inline for data in memory: one call per field would be
+    // most of the cost of a read.
+    template <class T> T Read() { return m_basic.ReadValue<T>(); }
 };

@@ -4,8 +4,6 @@
 #include "brimlib/qzException.h"
 #include "paramformat/qzBI5axParamsFieldReader.h"
 
-#include <algorithm>
-
 namespace
 {
 // A feed rate as a percentage of the feed rate remembered from the set (100 when that is 0).
@@ -137,9 +135,10 @@ misc::qzBinInputStream& qzBI5axParams3::operator>>(qzCollCtrlOpParams& operation
 misc::qzBinInputStream& qzBI5axParams3::operator>>(qzCCWith2DegOptionsList& record)
 {
     const unsigned int count = m_basic.GetSize_t();
-    qzCCWith2DegOptionsList::OptionList options;
-    // Grown as entries arrive: a corrupt count ends at the end of the stream, not in memory.
-    options.reserve(std::min(count, 5u));
+    // Grown as entries arrive: a corrupt count ends at the end of the stream, not in memory. The
+    // buffer is kept between lists, since every operation of every set holds one.
+    static thread_local qzCCWith2DegOptionsList::OptionList options;
+    options.clear();
     for (unsigned int i = 0; i < count; ++i)
     {
         std::pair<qzCCWith2DegOptionsList::CCWith2DegOptions, bool> option;
@@ -147,6 +146,8 @@ misc::qzBinInputStream& qzBI5axParams3::operator>>(qzCCWith2DegOptionsList& reco
         options.push_back(option);
     }
     record.SetOptionList(options);
+    if (options.capacity() > 64) // a corrupt count is not kept
+        qzCCWith2DegOptionsList::OptionList().swap(options);
     return m_stream;
 }
 
