@@ -1355,6 +1355,7 @@ inline void NewerHead(Builder& b, P& e, OldValues& old)
         auto* five = new post::qz5axMachDef(kMetric);
         e.SetMachDef(misc::qzAutoPointer<post::qzMachDef>(five));
         five->SetMachType(post::qz5axMachDef::MachType(2));
+        b.Mark("spindleDir");
         b.PutValue(*five, &post::qz5axMachDef::SetSpindleDir, qzPoint3d(0, 0, 1));
         b.PutValue(*five, &post::qz5axMachDef::SetRotAxisDir0, qzPoint3d(1, 0, 0));
         b.PutValue(*five, &post::qz5axMachDef::SetRotAxisDir1, qzPoint3d(0, 1, 0));

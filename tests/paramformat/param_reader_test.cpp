@@ -37,16 +37,7 @@ struct Input
         stream.Write(bytes.data(), bytes.size());
         stream.Rewind(0);
     }
-    /// Where the cursor stands (the stream does not tell: read the rest and go back).
-    unsigned long long Position()
-    {
-        std::string rest(static_cast<std::size_t>(stream.GetDataLength()) + 1, '\0');
-        unsigned long long n = rest.size();
-        stream.Read(&rest[0], n);
-        const unsigned long long at = stream.GetDataLength() - n;
-        stream.Rewind(at);
-        return at;
-    }
+    unsigned long long Position() const { return stream.GetPosition(); }
     misc::qzMemoryIOStream stream;
 };
 
