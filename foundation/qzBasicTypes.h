@@ -214,8 +214,9 @@ private:
 
 template <class T> inline T qzBIBasicTypes::ReadValue()
 {
-    static_assert(std::is_same<T, bool>::value || std::is_same<T, char>::value || std::is_same<T, int>::value ||
-                      std::is_same<T, unsigned int>::value || std::is_same<T, double>::value,
+    static_assert(std::is_same<T, bool>::value || std::is_same<T, char>::value ||
+                      std::is_same<T, int>::value || std::is_same<T, unsigned int>::value ||
+                      std::is_same<T, double>::value,
                   "a fixed-width value");
     using Raw = std::conditional_t<sizeof(T) == 1, std::uint8_t,
                                    std::conditional_t<sizeof(T) == 4, std::uint32_t, std::uint64_t>>;

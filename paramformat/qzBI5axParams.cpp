@@ -45,7 +45,8 @@ void qzBI5axParams::CheckVersion() const
 measures::qzUnitsFactory::Units qzBI5axParams::ReadUnits()
 {
     if (m_version <= 23)
-        return static_cast<unsigned char>(Read<char>()) == 1 ? measures::qzUnitsFactory::METRIC : measures::qzUnitsFactory::INCH;
+        return static_cast<unsigned char>(Read<char>()) == 1 ? measures::qzUnitsFactory::METRIC
+                                                             : measures::qzUnitsFactory::INCH;
     return static_cast<measures::qzUnitsFactory::Units>(ReadInt());
 }
 

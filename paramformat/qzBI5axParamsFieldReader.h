@@ -29,7 +29,8 @@ public:
     /// Walks the whole description of R.
     void Walk() { paramformat::Describe(*this, paramformat::Tag<R>()); }
 
-    template <class H = paramformat::History<>> QZ_FIELD_INLINE void Units(const H& history = paramformat::Always())
+    template <class H = paramformat::History<>>
+    QZ_FIELD_INLINE void Units(const H& history = paramformat::Always())
     {
         if (history.stored.Has(m_base.m_version))
             m_record.SetUnits(m_base.ReadUnits(), false);
@@ -104,22 +105,26 @@ public:
     }
 
     // Fields that only older versions store: read in `in` into the store member, or dropped.
-    template <class M = std::nullptr_t> QZ_FIELD_INLINE void LegacyBool(paramformat::Versions in, M member = nullptr)
+    template <class M = std::nullptr_t>
+    QZ_FIELD_INLINE void LegacyBool(paramformat::Versions in, M member = nullptr)
     {
         if (in.Has(m_base.m_version))
             Park(member, m_base.ReadBool());
     }
-    template <class M = std::nullptr_t> QZ_FIELD_INLINE void LegacyUInt(paramformat::Versions in, M member = nullptr)
+    template <class M = std::nullptr_t>
+    QZ_FIELD_INLINE void LegacyUInt(paramformat::Versions in, M member = nullptr)
     {
         if (in.Has(m_base.m_version))
             Park(member, m_base.ReadUInt());
     }
-    template <class M = std::nullptr_t> QZ_FIELD_INLINE void LegacyReal(paramformat::Versions in, M member = nullptr)
+    template <class M = std::nullptr_t>
+    QZ_FIELD_INLINE void LegacyReal(paramformat::Versions in, M member = nullptr)
     {
         if (in.Has(m_base.m_version))
             Park(member, m_base.ReadDouble());
     }
-    template <class M = std::nullptr_t> QZ_FIELD_INLINE void LegacyEnum(paramformat::Versions in, M member = nullptr)
+    template <class M = std::nullptr_t>
+    QZ_FIELD_INLINE void LegacyEnum(paramformat::Versions in, M member = nullptr)
     {
         if (!in.Has(m_base.m_version))
             return;
@@ -147,7 +152,8 @@ private:
     template <class G>
     using ValueOf = std::decay_t<decltype((std::declval<const R&>().*std::declval<G>())())>;
 
-    template <class G, class S, class H, class Read> QZ_FIELD_INLINE void Field(G, S set, const H& history, Read read)
+    template <class G, class S, class H, class Read>
+    QZ_FIELD_INLINE void Field(G, S set, const H& history, Read read)
     {
         using T = ValueOf<G>;
         if (history.stored.Has(m_base.m_version))
