@@ -15,6 +15,9 @@
 
 namespace misc
 {
+using detail::LoadLE;
+using detail::StoreLE;
+
 namespace
 {
 // Embedded files are copied through one buffer of this size, in chunks of kFileChunk bytes.
@@ -22,34 +25,6 @@ constexpr std::size_t kFileBuffer = 1048576;
 constexpr unsigned int kFileChunk = 943718;
 // Reading starts with chunks of this size and doubles them while the input keeps delivering.
 constexpr unsigned int kFirstFileChunk = 65536;
-
-// Little-endian stores and loads: a plain copy on little-endian hosts, a byte swap elsewhere.
-template <class U> inline U ToLittleEndian(U value)
-{
-#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
-    if constexpr (sizeof(U) == 2)
-        return __builtin_bswap16(value);
-    else if constexpr (sizeof(U) == 4)
-        return __builtin_bswap32(value);
-    else
-        return __builtin_bswap64(value);
-#else
-    return value;
-#endif
-}
-
-template <class U> inline void StoreLE(unsigned char* out, U value)
-{
-    value = ToLittleEndian(value);
-    std::memcpy(out, &value, sizeof(U));
-}
-
-template <class U> inline U LoadLE(const unsigned char* in)
-{
-    U value;
-    std::memcpy(&value, in, sizeof(U));
-    return ToLittleEndian(value);
-}
 
 [[noreturn]] void RefuseRange(double min, double max, double value)
 {
@@ -376,7 +351,7 @@ qzBinInputStream& qzBIBasicTypes::operator>>(unsigned short& value)
 
 qzBinInputStream& qzBIBasicTypes::operator>>(unsigned char& value)
 {
-    ReadBytes(&value, 1);
+    value = ReadFixed<std::uint8_t>();
     return m_stream;
 }
 
@@ -409,15 +384,14 @@ qzBinInputStream& qzBIBasicTypes::operator>>(short& value)
 
 qzBinInputStream& qzBIBasicTypes::operator>>(char& value)
 {
-    ReadBytes(&value, 1);
+    value = static_cast<char>(ReadFixed<std::uint8_t>());
     return m_stream;
 }
 
 qzBinInputStream& qzBIBasicTypes::operator>>(bool& value)
 {
-    unsigned char byte;
-    ReadBytes(&byte, 1);
-    value = byte != 0; // any stored byte other than 0 is true; a bool never holds another value
+    // Any stored byte other than 0 is true; a bool never holds another value.
+    value = ReadFixed<std::uint8_t>() != 0;
     return m_stream;
 }
 

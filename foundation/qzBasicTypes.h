@@ -4,10 +4,45 @@
 #include "foundation/qzBinStreams.h"
 
 #include <cstdint>
+#include <cstring>
 #include <string>
+#include <type_traits>
 
 namespace misc
 {
+namespace detail
+{
+// Little-endian stores and loads: a plain copy on little-endian hosts, a byte swap elsewhere.
+template <class U> inline U ToLittleEndian(U value)
+{
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    if constexpr (sizeof(U) == 1)
+        return value;
+    else if constexpr (sizeof(U) == 2)
+        return __builtin_bswap16(value);
+    else if constexpr (sizeof(U) == 4)
+        return __builtin_bswap32(value);
+    else
+        return __builtin_bswap64(value);
+#else
+    return value;
+#endif
+}
+
+template <class U> inline void StoreLE(unsigned char* out, U value)
+{
+    value = ToLittleEndian(value);
+    std::memcpy(out, &value, sizeof(U));
+}
+
+template <class U> inline U LoadLE(const unsigned char* in)
+{
+    U value;
+    std::memcpy(&value, in, sizeof(U));
+    return ToLittleEndian(value);
+}
+} // namespace detail
+
 class qzIFStream;
 class qzOFStream;
 class qzFile;
@@ -148,6 +183,11 @@ public:
     /// Creates a fresh temporary file and reads an embedded file into it.
     qzBinInputStream& operator>>(qzTempFile& file);
 
+    /// A bool, char, int, unsigned int or double read exactly as this class's own operator>>
+    /// reads it, but inline while the data come from a memory stream and are not shrunk: the
+    /// per-field path of the record readers.
+    template <class T> T ReadValue();
+
     bool GetShrinkData() const { return m_shrinkData; }
     void SetShrinkData(bool shrinkData) { m_shrinkData = shrinkData; }
     bool GetIsUnicode() const { return m_isUnicode; }
@@ -171,4 +211,28 @@ private:
     bool m_isUnicode;
     qzMemoryIOStream* m_memory; // as in qzBOBasicTypes
 };
+
+template <class T> inline T qzBIBasicTypes::ReadValue()
+{
+    static_assert(std::is_same<T, bool>::value || std::is_same<T, char>::value ||
+                      std::is_same<T, int>::value || std::is_same<T, unsigned int>::value ||
+                      std::is_same<T, double>::value,
+                  "a fixed-width value");
+    using Raw = std::conditional_t<sizeof(T) == 1, std::uint8_t,
+                                   std::conditional_t<sizeof(T) == 4, std::uint32_t, std::uint64_t>>;
+    unsigned char bytes[sizeof(Raw)];
+    if (m_memory && !m_shrinkData && m_memory->ReadInPlace(bytes, sizeof(Raw)))
+    {
+        const Raw raw = detail::LoadLE<Raw>(bytes);
+        T value;
+        if constexpr (std::is_same<T, bool>::value)
+            value = raw != 0;
+        else
+            std::memcpy(&value, &raw, sizeof(T));
+        return value;
+    }
+    T value; // shrunk values, other streams and the end of the data take the general path
+    qzBIBasicTypes::operator>>(value);
+    return value;
+}
 } // namespace misc

@@ -2,6 +2,10 @@
 #pragma once
 
 #include "paramformat/qzBI2dGeometry.h"
+#include "paramformat/qzBI5axParams.h"
+#include "paramformat/qzBI5axParams1.h"
+#include "paramformat/qzBI5axParams2.h"
+#include "paramformat/qzBI5axParams3.h"
 #include "paramformat/qzBICadcamTypes.h"
 #include "paramformat/qzBILostData.h"
 #include "paramformat/qzBIPostTypes.h"
@@ -11,3 +15,4 @@
 #include "paramformat/qzBOPostTypes.h"
 #include "paramformat/qzBOTools.h"
 #include "paramformat/qzBO5axParams.h"
+#include "paramformat/qzLostParamsOV20.h"

@@ -5,25 +5,65 @@
 
 #include <stdexcept>
 
-/// Writes each field a record's description names, with the encoding it names.
+/// Writes each field a record's description names, with the encoding it names. Histories and
+/// the fields of older layouts are the readers' business: the newest layout has every field.
 template <class R> class qzBO5axParams::FieldWriter
 {
 public:
     FieldWriter(qzBO5axParams& writer, const R& record) : m_writer(writer), m_record(record) {}
 
-    void Units() { m_writer.m_cadcam << m_record.GetUnits(); }
+    template <class... H> void Units(const H&...) { m_writer.m_cadcam << m_record.GetUnits(); }
     void Reserved() { m_writer.m_basic << false; }
-    template <class G, class S> void Bool(G get, S) { m_writer.m_basic << static_cast<bool>((m_record.*get)()); }
-    template <class G, class S> void Int(G get, S) { m_writer.m_basic << static_cast<int>((m_record.*get)()); }
-    template <class G, class S> void UInt(G get, S)
+    template <class G, class S, class... H> void Bool(G get, S, const H&...)
+    {
+        m_writer.m_basic << static_cast<bool>((m_record.*get)());
+    }
+    template <class G, class S, class... H> void Int(G get, S, const H&...)
+    {
+        m_writer.m_basic << static_cast<int>((m_record.*get)());
+    }
+    template <class G, class S, class... H> void UInt(G get, S, const H&...)
     {
         m_writer.m_basic << static_cast<unsigned int>((m_record.*get)());
     }
-    template <class G, class S> void Real(G get, S) { m_writer.m_basic << static_cast<double>((m_record.*get)()); }
-    template <class G, class S> void Enum(G get, S) { m_writer.WriteEnum(static_cast<int>((m_record.*get)())); }
-    template <class G, class S> void Point(G get, S) { m_writer.m_cadcam << (m_record.*get)(); }
-    template <class G, class S> void Record(G get, S) { m_writer << (m_record.*get)(); }
+    template <class G, class S, class... H> void Real(G get, S, const H&...)
+    {
+        m_writer.m_basic << static_cast<double>((m_record.*get)());
+    }
+    template <class G, class S, class... H> void Enum(G get, S, const H&...)
+    {
+        m_writer.WriteEnum(static_cast<int>((m_record.*get)()));
+    }
+    template <class G, class S, class... H> void Point(G get, S, const H&...)
+    {
+        m_writer.m_cadcam << (m_record.*get)();
+    }
+    template <class G, class S, class... H> void Direction(G get, S, const H&...)
+    {
+        m_writer.m_cadcam << (m_record.*get)();
+    }
+    template <class G, class S, class... H> void Record(G get, S, const H&...)
+    {
+        m_writer << (m_record.*get)();
+    }
     template <class G, class S> void MachDef(G get, S) { m_writer << *(m_record.*get)(); }
+    /// Four operations whatever the record holds: a short record fails after the ones it has.
+    template <class G, class S> void Operations(G get, S)
+    {
+        const auto& operations = (m_record.*get)();
+        for (unsigned index = 0; index < qzCollCtrlParams::GetNoOfCollCtrlOperations(); ++index)
+        {
+            if (index >= operations.size())
+                throw std::out_of_range("invalid vector<T> subscript");
+            m_writer << operations[index];
+        }
+    }
+    template <class... A> void LegacyBool(const A&...) {}
+    template <class... A> void LegacyUInt(const A&...) {}
+    template <class... A> void LegacyReal(const A&...) {}
+    template <class... A> void LegacyEnum(const A&...) {}
+    template <class... A> void LegacyPercentOrValue(const A&...) {}
+    template <class... A> void LegacyProjectionPattern(const A&...) {}
 
 private:
     qzBO5axParams& m_writer;
@@ -67,31 +107,6 @@ misc::qzBinOutputStream& qzBO5axParams::operator<<(const qzPercentOrValueParamet
     return m_basic << (record.IsPercent() ? record.GetPercent() : record.GetValue());
 }
 
-misc::qzBinOutputStream& qzBO5axParams::operator<<(const qzCollCtrlParams& record)
-{
-    m_cadcam << record.GetUnits();
-    // Four operations whatever the record holds: a short record fails after the ones it has.
-    const auto& operations = record.GetCollCtrlOperations();
-    for (unsigned index = 0; index < qzCollCtrlParams::GetNoOfCollCtrlOperations(); ++index)
-    {
-        if (index >= operations.size())
-            throw std::out_of_range("invalid vector<T> subscript");
-        *this << operations[index];
-    }
-    m_basic << record.GetToolShaftUpperClearance();
-    m_basic << record.GetArborUpperClearance();
-    m_basic << record.GetHolderUpperClearance();
-    m_basic << record.GetCheckBetweenPts();
-    m_basic << record.GetReportRemainingColls();
-    m_basic << record.GetExtendToolToInfinityFlg();
-    m_basic << record.GetCheckLinkMotionsFlg();
-    m_basic << record.GetToolShaftLowerClearance();
-    m_basic << record.GetArborLowerClearance();
-    m_basic << record.GetHolderLowerClearance();
-    m_basic << record.GetCheckTipRadiusFlg();
-    return m_basic << record.GetCheckLinksAgainstContainmentFlg();
-}
-
 misc::qzBinOutputStream& qzBO5axParams::operator<<(const qzCCWith2DegOptionsList& record)
 {
     const auto& options = record.GetOptionList();
@@ -114,10 +129,10 @@ misc::qzBinOutputStream& qzBO5axParams::operator<<(const post::qzMachDef& record
 }
 
 // Records written field by field from their descriptions.
-#define QZ_WRITE_DESCRIBED(Record)                                                                                 \
-    misc::qzBinOutputStream& qzBO5axParams::operator<<(const Record& record)                                      \
-    {                                                                                                              \
-        return WriteRecord(record);                                                                                \
+#define QZ_WRITE_DESCRIBED(Record)                                                                           \
+    misc::qzBinOutputStream& qzBO5axParams::operator<<(const Record& record)                                 \
+    {                                                                                                        \
+        return WriteRecord(record);                                                                          \
     }
 
 QZ_WRITE_DESCRIBED(qzLeadParams)
@@ -129,6 +144,7 @@ QZ_WRITE_DESCRIBED(qzMoveHandling)
 QZ_WRITE_DESCRIBED(qzInterlinkHandeler)
 QZ_WRITE_DESCRIBED(qzLinkBetweenPasses)
 QZ_WRITE_DESCRIBED(qzLinkParams)
+QZ_WRITE_DESCRIBED(qzCollCtrlParams)
 QZ_WRITE_DESCRIBED(qzCollCtrlOpParams)
 QZ_WRITE_DESCRIBED(qzCollCtrlOpStockParams)
 QZ_WRITE_DESCRIBED(qzRoughingParams)

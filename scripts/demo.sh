@@ -25,6 +25,12 @@ echo "== param_writer: a 5-axis finishing operation written in the binary parame
 "$build/examples/param_writer"
 
 echo
+echo "== param_reader: stored parameter sets of version 100 and 226 read (old values converted, lost data reported) and stored again as 226"
+out=$(mktemp -d)
+"$build/examples/param_reader" "$root/examples/data/operation_v100.qzp" 100 "$root/examples/data/operation_v226.qzp" 226 "$out"
+rm -rf "$out"
+
+echo
 echo "== stl_convert: bundled ASCII and binary STL samples read, described and written in the other variant"
 out=$(mktemp -d)
 "$build/examples/stl_convert" "$root/examples/data/tetrahedron_ascii.stl" "$out/tetrahedron_binary.stl"

@@ -275,6 +275,29 @@ TEST(BasicTypesDecoding, BoolIsTrueForAnyNonZeroByte)
     EXPECT_TRUE(Decode<bool>({0xFF}, false));
 }
 
+TEST(BasicTypesDecoding, InlineReadsDecodeAsTheReadersDo)
+{
+    const Bytes bytes = {0x02, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0x04, 0x00, 0x00, 0x80,
+                         0x9A, 0x99, 0x99, 0x99, 0x99, 0x99, 0xB9, 0x3F, 0x07};
+    const auto readAll = [](auto&& stream, bool shrink)
+    {
+        qzBIBasicTypes in(stream, shrink, false, false);
+        const bool flag = in.ReadValue<bool>();
+        const char c = in.ReadValue<char>();
+        const int i = in.ReadValue<int>();
+        const unsigned u = in.ReadValue<unsigned int>();
+        const double d = in.ReadValue<double>();
+        EXPECT_EQ(2018u, MiscErrorCode([&] { in.ReadValue<int>(); })); // one byte left
+        return std::make_tuple(flag, c, i, u, d);
+    };
+    const auto expected = std::make_tuple(true, '\xFF', -2, 0x80000004u, 0.1);
+    EXPECT_EQ(expected, readAll(StreamOf(bytes), false));
+    EXPECT_EQ(expected, readAll(StreamOf<DerivedMemoryStream>(bytes), false));
+    // Shrunk values keep their narrower encoding: a 2-byte int, a 4-byte double rounded.
+    const Bytes shrunk = {0x00, 0x41, 0xFE, 0xFF, 0x04, 0x00, 0xCD, 0xCC, 0xCC, 0x3D, 0x07};
+    EXPECT_EQ(std::make_tuple(false, 'A', -2, 4u, 0.1), readAll(StreamOf(shrunk), true));
+}
+
 TEST(BasicTypesDecoding, UnicodeStringsHoldSixteenBitUnits)
 {
     EXPECT_EQ("abc",

@@ -172,7 +172,7 @@ template <Enc E, class R, class Get, class Set> Row<R> Field(const char* name, G
     const auto fill = [set](R& r, Filler& f)
     {
         if constexpr (std::is_same<Set, std::nullptr_t>::value)
-            return (void)r, (void)f;
+            return (void)r, (void)f, (void)set;
         else if constexpr (E == Enc::U8)
             std::invoke(set, r, f.Flag());
         else if constexpr (E == Enc::I32)
@@ -239,7 +239,7 @@ template <class R, class Get, class Set> Row<R> Nested(const char* name, Get get
 template <class R, class Get, class Set> Row<R> Options(const char* name, Get get, Set set)
 {
     return Row<R>{name,
-                  [get, set](R& r, Filler& f)
+                  [set](R& r, Filler& f)
                   {
                       // A valid list in a rotated order, so that the order itself is checked.
                       const int first = f.Enum() % 5;
