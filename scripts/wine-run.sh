@@ -2,8 +2,8 @@
 # Runs a Windows program under Wine, headless: the emulator of the cross build, through which
 # CTest runs the test, example and fuzz-replay programs.
 #   wine-run.sh [--dll-path DIR[:DIR...]]... PROGRAM.exe [ARGUMENTS...]
-# The DLL folders (and those in TESSAFORM_WINE_DLL_PATH) are searched for the DLLs a program
-# imports. WINEPREFIX defaults to a prefix of this user under the temporary folder; the first
+# The DLL folders (and those in TESSAFORM_WINE_DLL_PATH; by default the cross compiler's) are
+# searched for the DLLs a program imports. WINEPREFIX defaults to a prefix of this user under the temporary folder; the first
 # run creates it, which takes a while.
 set -eu
 
@@ -15,6 +15,15 @@ while [ $# -gt 0 ]; do
   esac
 done
 [ $# -gt 0 ] || { echo "usage: wine-run.sh [--dll-path DIRS]... PROGRAM [ARGS...]" >&2; exit 2; }
+
+# Without folders given (a program run by hand), those of the cross compiler's runtime DLLs.
+cxx=x86_64-w64-mingw32-g++-posix
+if [ -z "$dll_path" ] && command -v "$cxx" >/dev/null 2>&1; then
+  for dll in libstdc++-6.dll libwinpthread-1.dll; do
+    file=$("$cxx" -print-file-name="$dll")
+    [ ! -f "$file" ] || dll_path="${dll_path:+$dll_path:}$(dirname "$(readlink -f "$file")")"
+  done
+fi
 
 wine=$(command -v wine64 2>/dev/null || true)
 [ -n "$wine" ] || [ ! -x /usr/lib/wine/wine64 ] || wine=/usr/lib/wine/wine64
