@@ -65,9 +65,7 @@ bool qzFileSystem::FileDelete(const std::string& path)
 
 bool qzFileSystem::FileCopy(const std::string& source, const std::string& target, bool failIfExists)
 {
-    std::error_code ec;
-    auto options = failIfExists ? fs::copy_options::none : fs::copy_options::overwrite_existing;
-    return fs::copy_file(fs::u8path(source), fs::u8path(target), options, ec) && !ec;
+    return platform::FileCopy(source, target, failIfExists);
 }
 
 std::string qzFileSystem::CreateTempFile(const std::string& directory, const std::string& extension)

@@ -1,5 +1,6 @@
 #include "foundation/qzFileStreamEx.h"
 
+#include "brimlib/qzStringConv.h"
 #include "platform/qzPlatform.h"
 
 #include <string>
@@ -52,24 +53,75 @@ const char* OpenModeString(std::ios_base::openmode mode)
 } // namespace misc
 
 template <class C> w_basic_filebuf<C>::w_basic_filebuf() = default;
-template <class C> w_basic_filebuf<C>::~w_basic_filebuf() = default;
+
+template <class C> w_basic_filebuf<C>::~w_basic_filebuf()
+{
+    close();
+}
 
 template <class C> w_basic_filebuf<C>* w_basic_filebuf<C>::open(const char* name, std::ios_base::openmode mode)
 {
+#if defined(_WIN32)
+    // Narrow names are UTF-8; the ANSI functions would read them in the code page instead.
+    if (!name)
+        return nullptr;
+    return open(misc::to_wide(name).c_str(), mode);
+#else
     // Narrow names are opened as they are: on POSIX a file name is a byte string, and a round
     // trip through wide characters would alter names that are not valid UTF-8.
     if (!name || !misc::OpenModeString(mode))
         return nullptr;
     return std::basic_filebuf<C>::open(name, mode) ? this : nullptr;
+#endif
 }
 
 template <class C>
 w_basic_filebuf<C>* w_basic_filebuf<C>::open(const wchar_t* name, std::ios_base::openmode mode)
 {
-    if (!name || !misc::OpenModeString(mode))
+    const char* modeString = misc::OpenModeString(mode);
+    if (!name || !modeString || this->is_open())
         return nullptr;
+#if defined(_WIN32) && defined(__GLIBCXX__)
+    std::FILE* file = platform::OpenFile(name, modeString);
+    if (!file)
+        return nullptr;
+    // What std::basic_filebuf::open does after its own fopen, with the file opened above
+    // (libstdc++ keeps a file handed over this way open when the buffer closes).
+    if (!this->_M_file.sys_open(file, mode))
+    {
+        std::fclose(file);
+        return nullptr;
+    }
+    m_file = file;
+    this->_M_allocate_internal_buffer();
+    this->_M_mode = mode;
+    this->_M_reading = false;
+    this->_M_writing = false;
+    this->_M_set_buffer(-1);
+    this->_M_state_last = this->_M_state_cur = this->_M_state_beg;
+    if ((mode & std::ios_base::ate) &&
+        this->seekoff(0, std::ios_base::end, mode) == typename std::basic_filebuf<C>::pos_type(-1))
+    {
+        close();
+        return nullptr;
+    }
+    return this;
+#else
     const std::string native = platform::NativePathFromWide(name);
     return std::basic_filebuf<C>::open(native.c_str(), mode) ? this : nullptr;
+#endif
+}
+
+template <class C> w_basic_filebuf<C>* w_basic_filebuf<C>::close()
+{
+    const bool closed = std::basic_filebuf<C>::close() != nullptr;
+    bool released = true;
+    if (m_file)
+    {
+        released = std::fclose(m_file) == 0;
+        m_file = nullptr;
+    }
+    return closed && released ? this : nullptr;
 }
 
 namespace

@@ -3,6 +3,7 @@
 
 #include "tessaform_export.h"
 
+#include <cstdio>
 #include <fstream>
 #include <istream>
 #include <ostream>
@@ -34,7 +35,8 @@ TESSAFORM_API const char* OpenModeString(std::ios_base::openmode mode);
 } // namespace misc
 
 /// File buffer that opens narrow or wide file names; any mode outside the table of
-/// misc::OpenModeString fails the open.
+/// misc::OpenModeString fails the open. On Windows every name is opened by its UTF-16 form
+/// (narrow names are UTF-8), so names beyond the ANSI code page open too.
 template <class C> class TESSAFORM_API w_basic_filebuf : public std::basic_filebuf<C>
 {
 public:
@@ -43,6 +45,12 @@ public:
 
     w_basic_filebuf* open(const char* name, std::ios_base::openmode mode);
     w_basic_filebuf* open(const wchar_t* name, std::ios_base::openmode mode);
+    /// Writes what is pending and closes the file; null when that fails or none was open.
+    w_basic_filebuf* close();
+
+private:
+    // The C runtime file of an open by wide name on Windows, owned here.
+    std::FILE* m_file = nullptr;
 };
 
 /// Input file stream over w_basic_filebuf; `in` is always added to the mode. Integer modes use

@@ -20,7 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     stream.Write(data + split + 1, size - split - 1);
     stream.Rewind(0);
     misc::qzBIBasicTypes in(stream, flags & 1, flags & 2, flags & 4);
+#if defined(_WIN32)
+    static misc::qzOFStream sink("NUL", misc::qzOpenMode::binary);
+#else
     static misc::qzOFStream sink("/dev/null", misc::qzOpenMode::binary);
+#endif
     try
     {
         for (std::size_t i = 2; i <= split; ++i)

@@ -6,7 +6,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -63,12 +66,59 @@ std::string NativePathFromWide(const std::wstring& name)
     return out;
 }
 
+#if defined(_WIN32)
+namespace
+{
+// The library's narrow file names are UTF-8; Windows takes UTF-16.
+std::wstring WideFromUtf8(const std::string& text)
+{
+    if (text.empty())
+        return std::wstring();
+    const int length = static_cast<int>(text.size());
+    const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0);
+    if (n <= 0)
+        return std::wstring();
+    std::wstring out(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), length, out.data(), n);
+    return out;
+}
+} // namespace
+#endif
+
+std::FILE* OpenFile(const wchar_t* name, const char* mode)
+{
+    if (!name || !mode)
+        return nullptr;
+#if defined(_WIN32)
+    const std::wstring wideMode(mode, mode + std::strlen(mode));
+    std::FILE* file = nullptr;
+    return _wfopen_s(&file, name, wideMode.c_str()) == 0 ? file : nullptr;
+#else
+    return std::fopen(NativePathFromWide(name).c_str(), mode);
+#endif
+}
+
+bool FileCopy(const std::string& source, const std::string& target, bool failIfExists)
+{
+#if defined(_WIN32)
+    // Not std::filesystem::copy_file: libstdc++ before GCC 13 refuses to overwrite there,
+    // taking any two files of one volume for the same file (its stat has no inode numbers).
+    return CopyFileW(WideFromUtf8(source).c_str(), WideFromUtf8(target).c_str(), failIfExists) != 0;
+#else
+    std::error_code ec;
+    const auto options = failIfExists ? std::filesystem::copy_options::none
+                                      : std::filesystem::copy_options::overwrite_existing;
+    return std::filesystem::copy_file(std::filesystem::u8path(source), std::filesystem::u8path(target), options, ec) &&
+           !ec;
+#endif
+}
+
 std::string TemporaryDirectory()
 {
 #if defined(_WIN32)
-    char buffer[MAX_PATH + 1];
-    DWORD n = GetTempPathA(MAX_PATH + 1, buffer);
-    return n ? std::string(buffer, n) : std::string(".");
+    wchar_t buffer[MAX_PATH + 1];
+    const DWORD n = GetTempPathW(MAX_PATH + 1, buffer);
+    return n && n <= MAX_PATH ? NativePathFromWide(std::wstring(buffer, n)) : std::string(".");
 #else
     const char* dir = std::getenv("TMPDIR");
     return (dir && *dir) ? std::string(dir) : std::string("/tmp");
@@ -84,21 +134,28 @@ std::string CreateUniqueFile(const std::string& directory, const std::string& ex
     if (dir.back() != '/' && dir.back() != '\\')
         dir += '/';
 #if defined(_WIN32)
-    char name[MAX_PATH];
-    if (!GetTempFileNameA(dir.c_str(), "qz", 0, name))
-        return std::string();
-    std::string path(name);
-    if (!suffix.empty())
+    const std::wstring wideDir = WideFromUtf8(dir);
+    const std::wstring wideSuffix = WideFromUtf8(suffix);
+    // The reserved name ends in ".tmp"; with another extension it is renamed, and a name taken
+    // meanwhile by an earlier rename is simply drawn again. The result spells the directory as
+    // the caller did, as on POSIX.
+    for (int attempt = 0; attempt < 100; ++attempt)
     {
-        std::string renamed = path + suffix;
-        if (!MoveFileA(path.c_str(), renamed.c_str()))
-        {
-            DeleteFileA(path.c_str());
+        wchar_t name[MAX_PATH];
+        if (!GetTempFileNameW(wideDir.c_str(), L"qz", 0, name))
             return std::string();
-        }
-        path = renamed;
+        const std::wstring reserved(name);
+        const std::wstring fileName = reserved.substr(reserved.find_last_of(L"\\/") + 1);
+        if (wideSuffix.empty())
+            return NativePathFromWide(wideDir + fileName);
+        if (MoveFileW(name, (reserved + wideSuffix).c_str()))
+            return NativePathFromWide(wideDir + fileName + wideSuffix);
+        const DWORD error = GetLastError();
+        DeleteFileW(name);
+        if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS)
+            return std::string();
     }
-    return path;
+    return std::string();
 #else
     std::string pattern = dir + "qzXXXXXX" + suffix;
     std::vector<char> buffer(pattern.begin(), pattern.end());
@@ -133,6 +190,13 @@ const Language kLanguages[] = {
     {"vi", "Vietnamese"}, {"zh", "Chinese"},
 };
 
+#if defined(_WIN32)
+std::string LanguageOfLocaleId(LCID id)
+{
+    char name[100] = {};
+    return GetLocaleInfoA(id, LOCALE_SENGLANGUAGE, name, sizeof name) > 0 ? std::string(name) : std::string("English");
+}
+#else
 std::string EnvironmentLocale()
 {
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
@@ -163,6 +227,7 @@ std::string ConfiguredSystemLocale()
     }
     return std::string();
 }
+#endif
 
 MessageSink& Sink()
 {
@@ -191,13 +256,21 @@ std::string LanguageNameOfLocale(const std::string& locale)
 
 std::string UserLanguageName()
 {
+#if defined(_WIN32)
+    return LanguageOfLocaleId(GetUserDefaultLCID());
+#else
     return LanguageNameOfLocale(EnvironmentLocale());
+#endif
 }
 
 std::string SystemLanguageName()
 {
+#if defined(_WIN32)
+    return LanguageOfLocaleId(GetSystemDefaultLCID());
+#else
     const std::string configured = ConfiguredSystemLocale();
     return LanguageNameOfLocale(configured.empty() ? EnvironmentLocale() : configured);
+#endif
 }
 
 void AdviseHugePages(void* block, std::size_t bytes)
@@ -337,6 +410,62 @@ void ReleaseCommittedBlock(void* block, std::size_t bytes)
 #endif
 }
 
+#if defined(_WIN32)
+namespace
+{
+// One growable heap of the library's own, kept for the whole process: blocks may still be
+// released while static objects are destroyed.
+HANDLE PrivateHeap()
+{
+    static const HANDLE heap = HeapCreate(0, 0, 0);
+    return heap;
+}
+
+CRITICAL_SECTION* Section(unsigned char* storage)
+{
+    return reinterpret_cast<CRITICAL_SECTION*>(storage);
+}
+} // namespace
+
+void* HeapAllocate(std::size_t bytes)
+{
+    const HANDLE heap = PrivateHeap();
+    return heap ? HeapAlloc(heap, 0, bytes ? bytes : 1) : nullptr;
+}
+
+void HeapRelease(void* block)
+{
+    if (block)
+        HeapFree(PrivateHeap(), 0, block);
+}
+
+CriticalSection::CriticalSection()
+{
+    static_assert(sizeof(CRITICAL_SECTION) == sizeof(m_section), "the storage holds a CRITICAL_SECTION");
+    static_assert(alignof(CRITICAL_SECTION) <= alignof(void*), "the storage is aligned for a CRITICAL_SECTION");
+    InitializeCriticalSection(Section(m_section));
+}
+
+CriticalSection::~CriticalSection()
+{
+    DeleteCriticalSection(Section(m_section));
+}
+
+void CriticalSection::lock()
+{
+    EnterCriticalSection(Section(m_section));
+}
+
+void CriticalSection::unlock()
+{
+    LeaveCriticalSection(Section(m_section));
+}
+
+bool CriticalSection::try_lock()
+{
+    return TryEnterCriticalSection(Section(m_section)) != 0;
+}
+#else
 void* HeapAllocate(std::size_t bytes)
 {
     return std::malloc(bytes ? bytes : 1);
@@ -346,4 +475,5 @@ void HeapRelease(void* block)
 {
     std::free(block);
 }
+#endif
 } // namespace platform

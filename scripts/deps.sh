@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs, as root with apt-get, every Debian package the build, tests, benchmarks and
-# examples need and that is missing. Quiet and quick when everything is present.
+# examples need and that is missing, the Windows cross build and Wine included. Quiet and quick
+# when everything is present.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,8 @@ packages=(
   libwildmagic-dev libpolyclipping-dev
   libadmesh-dev libssl-dev
   nlohmann-json3-dev libcli11-dev
+  # the Windows build: cross compiler, Wine to run its programs, dpkg-dev for apt-get source
+  g++-mingw-w64-x86-64-posix wine64 dpkg-dev
 )
 
 missing=()

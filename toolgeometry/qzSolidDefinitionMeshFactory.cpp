@@ -18,6 +18,7 @@ namespace cadcam
 {
 namespace
 {
+constexpr double kPi = 3.14159265358979323846; // not M_PI: MinGW's math.h hides it in strict C++17
 using measures::qzUnitsFactory;
 
 template <class T> using Soup = typename qzTMesh<T>::qzTTriangleVector;
@@ -43,8 +44,8 @@ public:
     void Visit(const qz2dArc<T>& arc) const override
     {
         // Twice the integral of (x dy - y dx) / 2 along the arc.
-        const double r = arc.GetRadius(), s = arc.GetSweepAngle() * M_PI / 180.0;
-        const double a0 = arc.GetStartAngle() * M_PI / 180.0, a1 = a0 + s;
+        const double r = arc.GetRadius(), s = arc.GetSweepAngle() * kPi / 180.0;
+        const double a0 = arc.GetStartAngle() * kPi / 180.0, a1 = a0 + s;
         const auto c = arc.GetCenter();
         m_twice += r * r * s + r * (c->x() * (std::sin(a1) - std::sin(a0)) - c->y() * (std::cos(a1) - std::cos(a0)));
     }

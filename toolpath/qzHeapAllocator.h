@@ -1,10 +1,10 @@
 // Locked allocator over the private heap, used for the axis values of enriched posted moves.
 #pragma once
 
+#include "platform/qzPlatform.h"
 #include "tessaform_export.h"
 
 #include <cstddef>
-#include <mutex>
 
 class TESSAFORM_API qzHeapAllocator
 {
@@ -20,5 +20,5 @@ public:
     void free(void* block);
 
 private:
-    std::mutex m_lock;
+    platform::CriticalSection m_lock;
 };

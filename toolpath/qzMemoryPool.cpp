@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
 
 namespace misc
 {
@@ -59,7 +60,7 @@ qzMemoryPool::~qzMemoryPool() = default;
 
 std::size_t qzMemoryPool::GetBlockCount() const
 {
-    std::lock_guard<std::mutex> lock(m_lock);
+    std::lock_guard<platform::CriticalSection> lock(m_lock);
     return m_blocks.size();
 }
 
@@ -81,7 +82,7 @@ void* qzMemoryPool::Alloc(unsigned size)
 {
     if (size > m_nodeSize)
         throw qzException(0, "Allocation request size too big");
-    std::lock_guard<std::mutex> lock(m_lock);
+    std::lock_guard<platform::CriticalSection> lock(m_lock);
     if (m_current && m_current->HasRoom())
         return m_current->Take();
 

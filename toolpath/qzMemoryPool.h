@@ -1,12 +1,12 @@
 // Fixed-size node pool for posted-move lists.
 #pragma once
 
+#include "platform/qzPlatform.h"
 #include "tessaform_export.h"
 
 #include <cstdint>
 #include <list>
 #include <memory>
-#include <mutex>
 
 namespace misc
 {
@@ -45,7 +45,7 @@ private:
 
     std::uint32_t m_nodeSize;
     std::uint32_t m_nodesPerBlock;
-    mutable std::mutex m_lock;
+    mutable platform::CriticalSection m_lock;
     Block* m_current = nullptr;
     BlockList m_blocks;
 };

@@ -21,6 +21,7 @@ namespace
 using namespace cadcam;
 using misc::qzAutoPointer;
 using tessaform_test::Thrown;
+constexpr double kPi = 3.14159265358979323846;
 
 template <class T> qzAutoPointer<qz2dContour<T>> Polygon(const std::vector<std::pair<T, T>>& corners)
 {
@@ -188,7 +189,7 @@ TEST(MeshFactory, NegativeOffsetGrowsWithRoundedCorners)
     EXPECT_DOUBLE_EQ(box.GetMax().y(), 11);
     EXPECT_TRUE(IsWatertight(*mesh));
     // Base area 100 + 4 * 10 + pi (quarter circles at the corners), height 12; chords cut a little.
-    EXPECT_NEAR(SignedVolume(*mesh), (140 + M_PI) * 12, 0.5);
+    EXPECT_NEAR(SignedVolume(*mesh), (140 + kPi) * 12, 0.5);
 }
 
 TEST(MeshFactory, ExtrusionVectorShearsTheTopAlongMeshXOrZ)
@@ -225,9 +226,9 @@ TEST(MeshFactory, ContourOfLinesAndArcsWithBaseHeight)
     EXPECT_DOUBLE_EQ(mesh->GetBoundingBox().GetMin().y(), 3);
     EXPECT_DOUBLE_EQ(mesh->GetBoundingBox().GetMax().y(), 7);
     // Chords within 0.01 of the arcs cut at most 0.01 x perimeter (31.4) per unit of height.
-    const double exact = (100 + 25 * M_PI) * 4;
+    const double exact = (100 + 25 * kPi) * 4;
     EXPECT_LT(SignedVolume(*mesh), exact);
-    EXPECT_GT(SignedVolume(*mesh), exact - 0.01 * 10 * M_PI * 4);
+    EXPECT_GT(SignedVolume(*mesh), exact - 0.01 * 10 * kPi * 4);
     ExpectNormalsFollowCorners(*mesh);
 }
 
