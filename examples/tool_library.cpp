@@ -14,6 +14,7 @@ namespace
 {
 constexpr unsigned kVersion = 226; // what the writers produce; the caller keeps it beside the data
 constexpr Units kMetric = measures::qzUnitsFactory::METRIC;
+constexpr double kPi = 3.14159265358979323846; // MinGW hides M_PI in strict C++17
 using Geometry = cadcam::qz2dGeometry<double>;
 
 qzAutoPointer<cadcam::qz2dPoint<double>> P(double x, double y)
@@ -64,12 +65,12 @@ post::qzPostedTP Toolpath()
     post::qzPostedTP toolpath;
     for (int i = 0; i < 200; ++i)
     {
-        const double angle = i * 0.1, tilt = 20.0 * M_PI / 180.0;
+        const double angle = i * 0.1, tilt = 20.0 * kPi / 180.0;
         qzAutoPointer<post::qzPosted5axMove> move(new post::qzPosted5axMove(false));
         move->SetPartPos({30 * std::cos(angle), 30 * std::sin(angle), 0.05 * i});
         move->SetAbsMachPos({30.0, 0.0, 0.05 * i});
         move->SetOrientation({-std::sin(tilt) * std::cos(angle), -std::sin(tilt) * std::sin(angle), std::cos(tilt)});
-        move->SetRotVal(angle * 180.0 / M_PI, 0);
+        move->SetRotVal(angle * 180.0 / kPi, 0);
         move->SetRotVal(20.0, 1);
         move->SetAngleState(post::ANGLES_FIRST_SOLUTION);
         move->SetFeedrate(i == 0 ? 0.0 : 1200.0);
