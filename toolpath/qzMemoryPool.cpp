@@ -66,7 +66,7 @@ std::size_t qzMemoryPool::GetBlockCount() const
 
 void qzMemoryPool::Reset()
 {
-    std::lock_guard<std::mutex> lock(m_lock);
+    std::lock_guard<platform::CriticalSection> lock(m_lock);
     for (auto& block : m_blocks)
         block->Empty();
     m_current = m_blocks.empty() ? nullptr : m_blocks.front().get();
