@@ -38,43 +38,43 @@ public:
     QZ_FIELD_INLINE void Reserved() { m_base.ReadBool(); }
 
     template <class G, class S, class H = paramformat::History<>>
-    QZ_FIELD_INLINE void Bool(G get, S set, const H& history = paramformat::Always())
+    QZ_FIELD_INLINE void Bool(const char*, G get, S set, const H& history = paramformat::Always())
     {
         Field(get, set, history, [this] { return m_base.ReadBool(); });
     }
     template <class G, class S, class H = paramformat::History<>>
-    QZ_FIELD_INLINE void Int(G get, S set, const H& history = paramformat::Always())
+    QZ_FIELD_INLINE void Int(const char*, G get, S set, const H& history = paramformat::Always())
     {
         Field(get, set, history, [this] { return m_base.ReadInt(); });
     }
     template <class G, class S, class H = paramformat::History<>>
-    QZ_FIELD_INLINE void UInt(G get, S set, const H& history = paramformat::Always())
+    QZ_FIELD_INLINE void UInt(const char*, G get, S set, const H& history = paramformat::Always())
     {
         Field(get, set, history, [this] { return m_base.ReadUInt(); });
     }
     template <class G, class S, class H = paramformat::History<>>
-    QZ_FIELD_INLINE void Real(G get, S set, const H& history = paramformat::Always())
+    QZ_FIELD_INLINE void Real(const char*, G get, S set, const H& history = paramformat::Always())
     {
         Field(get, set, history, [this] { return m_base.ReadDouble(); });
     }
     template <class G, class S, class H = paramformat::History<>>
-    QZ_FIELD_INLINE void Enum(G get, S set, const H& history = paramformat::Always())
+    QZ_FIELD_INLINE void Enum(const char*, G get, S set, const H& history = paramformat::Always())
     {
         using E = ValueOf<G>;
         Field(get, set, history, [this] { return static_cast<E>(m_base.ReadEnumFromBinFile()); });
     }
     template <class G, class S, class H = paramformat::History<>>
-    QZ_FIELD_INLINE void Point(G get, S set, const H& history = paramformat::Always())
+    QZ_FIELD_INLINE void Point(const char*, G get, S set, const H& history = paramformat::Always())
     {
         Field(get, set, history, [this] { return m_base.ReadPoint(); });
     }
     template <class G, class S, class H = paramformat::History<>>
-    QZ_FIELD_INLINE void Direction(G get, S set, const H& history = paramformat::Always())
+    QZ_FIELD_INLINE void Direction(const char*, G get, S set, const H& history = paramformat::Always())
     {
         Field(get, set, history, [this] { return m_base.ReadVectorFromBinFile(); });
     }
     template <class G, class S, class H = paramformat::History<>>
-    QZ_FIELD_INLINE void Record(G get, S set, const H& history = paramformat::Always())
+    QZ_FIELD_INLINE void Record(const char*, G get, S set, const H& history = paramformat::Always())
     {
         Field(get, set, history,
               [this, get]
@@ -84,14 +84,14 @@ public:
                   return sub;
               });
     }
-    template <class G, class S> QZ_FIELD_INLINE void MachDef(G, S set)
+    template <class G, class S> QZ_FIELD_INLINE void MachDef(const char*, G, S set)
     {
         misc::qzAutoPointer<post::qzMachDef> machDef;
         m_base.m_post >> machDef;
         (m_record.*set)(machDef);
     }
     /// The four collision-control operations, each built in the record's units.
-    template <class G, class S> QZ_FIELD_INLINE void Operations(G, S set)
+    template <class G, class S> QZ_FIELD_INLINE void Operations(const char*, G, S set)
     {
         const qzCollCtrlOpParams fresh(m_record.GetUnits());
         qzCollCtrlOpParams operation = fresh;

@@ -14,41 +14,41 @@ public:
 
     template <class... H> void Units(const H&...) { m_writer.m_cadcam << m_record.GetUnits(); }
     void Reserved() { m_writer.m_basic << false; }
-    template <class G, class S, class... H> void Bool(G get, S, const H&...)
+    template <class G, class S, class... H> void Bool(const char*, G get, S, const H&...)
     {
         m_writer.m_basic << static_cast<bool>((m_record.*get)());
     }
-    template <class G, class S, class... H> void Int(G get, S, const H&...)
+    template <class G, class S, class... H> void Int(const char*, G get, S, const H&...)
     {
         m_writer.m_basic << static_cast<int>((m_record.*get)());
     }
-    template <class G, class S, class... H> void UInt(G get, S, const H&...)
+    template <class G, class S, class... H> void UInt(const char*, G get, S, const H&...)
     {
         m_writer.m_basic << static_cast<unsigned int>((m_record.*get)());
     }
-    template <class G, class S, class... H> void Real(G get, S, const H&...)
+    template <class G, class S, class... H> void Real(const char*, G get, S, const H&...)
     {
         m_writer.m_basic << static_cast<double>((m_record.*get)());
     }
-    template <class G, class S, class... H> void Enum(G get, S, const H&...)
+    template <class G, class S, class... H> void Enum(const char*, G get, S, const H&...)
     {
         m_writer.WriteEnum(static_cast<int>((m_record.*get)()));
     }
-    template <class G, class S, class... H> void Point(G get, S, const H&...)
+    template <class G, class S, class... H> void Point(const char*, G get, S, const H&...)
     {
         m_writer.m_cadcam << (m_record.*get)();
     }
-    template <class G, class S, class... H> void Direction(G get, S, const H&...)
+    template <class G, class S, class... H> void Direction(const char*, G get, S, const H&...)
     {
         m_writer.m_cadcam << (m_record.*get)();
     }
-    template <class G, class S, class... H> void Record(G get, S, const H&...)
+    template <class G, class S, class... H> void Record(const char*, G get, S, const H&...)
     {
         m_writer << (m_record.*get)();
     }
-    template <class G, class S> void MachDef(G get, S) { m_writer << *(m_record.*get)(); }
+    template <class G, class S> void MachDef(const char*, G get, S) { m_writer << *(m_record.*get)(); }
     /// Four operations whatever the record holds: a short record fails after the ones it has.
-    template <class G, class S> void Operations(G get, S)
+    template <class G, class S> void Operations(const char*, G get, S)
     {
         const auto& operations = (m_record.*get)();
         for (unsigned index = 0; index < qzCollCtrlParams::GetNoOfCollCtrlOperations(); ++index)
