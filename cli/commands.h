@@ -10,4 +10,5 @@ namespace tessaform_cli
 {
 void AddStlCommands(CLI::App& app, int& status);
 void AddChecksumCommands(CLI::App& app, int& status);
+void AddParamsCommands(CLI::App& app, int& status);
 } // namespace tessaform_cli

@@ -19,6 +19,7 @@ int main(int argc, char** argv)
                  "tessaform");
     app.require_subcommand(1);
     int status = OK;
+    AddParamsCommands(app, status);
     AddStlCommands(app, status);
     AddChecksumCommands(app, status);
 
