@@ -91,6 +91,7 @@ int main(int argc, char** argv)
             {
                 misc::qzStdOutputStream file(out);
                 qzBO5axParams(file, false, false) << params;
+                file.Close(); // reports data that did not reach the file
             }
             misc::qzStdInputStream again(out);
             std::vector<misc::qzBILostData> none;

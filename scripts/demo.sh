@@ -59,3 +59,25 @@ echo "== tool_recognition: generic tools recognised from their profiles, revolve
 out=$(mktemp -d)
 "$build/examples/tool_recognition" "$out"
 rm -rf "$out"
+
+echo
+echo "== tessaform (command-line program): a stored version-100 set shown, upgraded and compared, a set built from JSON, STL converted both ways, a checksum added, verified and broken"
+tf=$build/cli/tessaform
+data=$root/examples/data
+out=$(mktemp -d)
+"$tf" params show "$data/operation_v100.qzp" --version 100 >"$out/v100.json"
+head -c 600 "$out/v100.json"; echo " ..."
+"$tf" params upgrade "$data/operation_v100.qzp" "$out/upgraded.qzp" --version 100
+"$tf" params diff "$data/operation_v100.qzp" "$data/operation_v226.qzp" --version 100 --version-b 226 | head -8 || true
+printf '{"FeedRate": 250.5, "MachDef": {"Kind": "FIVE_AXES", "MachType": "HEAD_TABLE"}}\n' >"$out/small.json"
+"$tf" params from-json "$out/small.json" "$out/small.qzp"
+"$tf" params diff "$out/upgraded.qzp" "$out/small.qzp" --version 226 | grep -E '^(FeedRate|MachDef)' || true
+"$tf" stl convert "$data/pyramid_binary.stl" "$out/pyramid.stl" --ascii
+"$tf" stl convert "$out/pyramid.stl" "$out/pyramid_again.stl" --binary
+"$tf" stl info "$out/pyramid_again.stl"
+cp "$data/operation_v226.qzp" "$out/protected.qzp"
+"$tf" checksum add "$out/protected.qzp"
+"$tf" checksum verify "$out/protected.qzp"
+printf '\x55' | dd of="$out/protected.qzp" bs=1 seek=10 conv=notrunc status=none
+"$tf" checksum verify "$out/protected.qzp" || echo "(exit status $?: the changed byte was noticed)"
+rm -rf "$out"
