@@ -618,8 +618,10 @@ TEST(ParamReaderNewest, ConversionsThatFailNameTheirCause)
 // ---------------------------------------------------------------------------------------------
 // Faults of the older behaviour, mended
 
-TEST(ParamReaderMended, ASecondSetReadWithTheSameReaderStartsClean)
+TEST(ParamReaderMended, TwoSetsOfOneVersionReadInARowWithOneReader)
 {
+    // Each set of a version parks every legacy value again before it is used, so this shows
+    // that reading in a row works; no whole-set read can tell whether the store was reset.
     for (unsigned version : {20u, 100u, 150u})
     {
         const Built first = Build(version, false, false, 1);
