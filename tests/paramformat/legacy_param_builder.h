@@ -35,11 +35,15 @@ class Builder
 {
 public:
     Builder(unsigned version, bool shrink, bool sizes64, int seed)
-        : V(version), m_out(shrink), m_sizes64(sizes64), m_n(1 + seed * 1000), m_metric(seed % 2 == 0)
+        : V(version), alternate(seed % 2 != 0), m_out(shrink), m_sizes64(sizes64), m_n(1 + seed * 1000),
+          m_metric(seed % 2 == 0)
     {
     }
 
     const unsigned V;
+    /// Odd seeds flip the flags that choose between conversions (rapid retract, entry mode,
+    /// arc leads, lead-out, side tilt), so that both branches of each are read.
+    const bool alternate;
     bool Has(unsigned first, unsigned last = 0xFFFFFFFFu) const { return V >= first && V <= last; }
     const std::string& Bytes() const { return m_out.Str(); }
     /// Names the offset of the next field, so that a test can change its bytes.
@@ -974,8 +978,8 @@ inline void OldestRecord(Builder& b, P& e, OldValues& old)
     b.Put(e, &P::SetTrimLoopSurfPolygonTolerace);
     old.feedPlane = b.Stored<double>();
     old.retractPlane = b.Stored<double>();
-    b.rapidRetract = b.PutValue(e, &P::SetRapidRetractFlg, false);
-    old.entryMode = b.Stored(true);
+    b.rapidRetract = b.PutValue(e, &P::SetRapidRetractFlg, b.alternate);
+    old.entryMode = b.Stored(!b.alternate);
     b.Mark("clearanceAxis");
     b.Write(qz5axParams::Y);
     old.clearanceHeight = b.Stored<double>();
@@ -998,6 +1002,7 @@ inline void OldestRecord(Builder& b, P& e, OldValues& old)
     b.Put(e, &P::SetMaxAngleChange);
     b.Put(e, &P::SetChainingTolerance);
     b.Put(e, &P::SetMaxStepoverDistance);
+    b.Mark("cutType");
     b.PutValue(e, &P::SetCurCutType, P::PARALLEL_TO_CURVE);
     b.Put(e, &P::SetParallelMachAngleInYX);
     b.Put(e, &P::SetParallelMachAngleFromZ);
@@ -1022,12 +1027,12 @@ inline void OldestRecord(Builder& b, P& e, OldValues& old)
     b.Put(e, &P::SetStartPositionRotAngle);
     old.leadsUsed = b.Stored(true);
     old.leadIn = b.Stored(true);
-    old.leadOut = b.Stored(false);
+    old.leadOut = b.Stored(b.alternate);
     old.sweepIn = b.Stored<double>();
     old.sweepOut = b.Stored<double>();
     old.diaIn = b.Stored<double>();
     old.diaOut = b.Stored<double>();
-    old.arcLeads = b.Stored(false);
+    old.arcLeads = b.Stored(b.alternate);
     old.gapPercent = b.Stored<double>();
     old.gapHandling[0] = 1;
     old.gapHandling[1] = 2;
@@ -1051,7 +1056,7 @@ inline void OldestRecord(Builder& b, P& e, OldValues& old)
     b.Put(e, &P::SetReverseToolFlg);
     old.lag = b.Stored(12.5);
     old.side = b.Stored(-100.5);
-    const bool sideTilt = b.Stored(true);
+    const bool sideTilt = b.Stored(!b.alternate);
     b.Put(e, &P::SetXYPlaneAngleLimitFlg);
     b.Put(e, &P::SetXYPlaneAngleLimitStart);
     b.Put(e, &P::SetXYPlaneAngleLimitEnd);
@@ -1235,7 +1240,7 @@ inline void NewerHead(Builder& b, P& e, OldValues& old)
     b.WriteUnits(units);
     e.SetUnits(units, false);
     b.Put(e, &P::SetTrimLoopSurfPolygonTolerace);
-    b.rapidRetract = b.PutValue(e, &P::SetRapidRetractFlg, false);
+    b.rapidRetract = b.PutValue(e, &P::SetRapidRetractFlg, b.alternate);
     b.Mark("feedRate");
     b.feedRate = b.PutValue(e, &P::SetFeedRate, 2000.0);
     b.plungeFeedRate = b.PutValue(e, &P::SetPlungeFeedRate, 500.0);

@@ -237,23 +237,30 @@ TEST(ParamReaderOldest, VersionsUpTo5DeriveTheCuttingAreaFromThreeFlags)
 {
     // Three bools instead of the area type (an int below 18) and the two margins.
     EXPECT_EQ(Build(6).bytes.size(), Build(5).bytes.size() + 4 + 16 - 3);
-    // Cut type 3 (parallel to a curve) in the builder's record.
+    // Flag A means "between curves" only with cut type 3 (parallel to a curve).
     const struct
     {
+        int cutType;
         bool a, b, c;
         qz5axParams::cuttingAreaType area;
-    } cases[] = {
-        {false, false, false, qz5axParams::FULL_SURFACE},  {false, true, false, qz5axParams::BETWEEN_LIMITS},
-        {false, false, true, qz5axParams::BETWEEN_POINTS}, {false, true, true, qz5axParams::BETWEEN_POINTS},
-        {true, false, false, qz5axParams::BETWEEN_CURVES}, {true, true, true, qz5axParams::BETWEEN_CURVES}};
+    } cases[] = {{3, false, false, false, qz5axParams::FULL_SURFACE},
+                 {3, false, true, false, qz5axParams::BETWEEN_LIMITS},
+                 {3, false, false, true, qz5axParams::BETWEEN_POINTS},
+                 {3, false, true, true, qz5axParams::BETWEEN_POINTS},
+                 {3, true, false, false, qz5axParams::BETWEEN_CURVES},
+                 {3, true, true, true, qz5axParams::BETWEEN_CURVES},
+                 {1, true, false, false, qz5axParams::FULL_SURFACE},
+                 {2, true, true, false, qz5axParams::BETWEEN_LIMITS},
+                 {1, true, false, true, qz5axParams::BETWEEN_POINTS}};
     for (const auto& c : cases)
     {
         Built built = Build(5);
+        Patch(built.bytes, built.marks.at("cutType"), Bytes32(c.cutType));
         built.bytes[built.marks.at("flagA")] = c.a;
         built.bytes[built.marks.at("flagB")] = c.b;
         built.bytes[built.marks.at("flagC")] = c.c;
         const Read read = ReadSet(built.bytes, 5);
-        EXPECT_EQ(c.area, read.params.GetCuttingAreaType()) << c.a << c.b << c.c;
+        EXPECT_EQ(c.area, read.params.GetCuttingAreaType()) << c.cutType << c.a << c.b << c.c;
         EXPECT_EQ(built.bytes.size(), read.consumed);
     }
 }
@@ -445,9 +452,26 @@ TEST(ParamReaderNewest, VersionsNextToAChangeOfLayout)
         {179, "surface-edge type 0",
          [](const qz5axParams& p, const Built&)
          { EXPECT_FALSE(p.GetSurfEdgeHandlingParams().GetMaintainOutsideSharpEdgesFlg()); }},
+        {180, "surface-edge type read",
+         [](const qz5axParams& p, const Built&)
+         { EXPECT_TRUE(p.GetSurfEdgeHandlingParams().GetMaintainOutsideSharpEdgesFlg()); }},
         {185, "surface-edge type read",
          [](const qz5axParams& p, const Built&)
          { EXPECT_TRUE(p.GetSurfEdgeHandlingParams().GetMaintainOutsideSharpEdgesFlg()); }},
+        {185, "merge distance still read in the main record",
+         [](const qz5axParams& p, const Built& b)
+         {
+             EXPECT_TRUE(b.expected.GetSurfEdgeHandlingParams().GetMergeDistance() ==
+                         p.GetSurfEdgeHandlingParams().GetMergeDistance());
+         }},
+        {186, "merge distance and type inside the surface-edge record",
+         [](const qz5axParams& p, const Built& b)
+         {
+             const qzSurfEdgeHandlingParams& stored = b.expected.GetSurfEdgeHandlingParams();
+             EXPECT_TRUE(stored.GetMergeDistance() == p.GetSurfEdgeHandlingParams().GetMergeDistance());
+             EXPECT_EQ(stored.GetMaintainOutsideSharpEdgesFlg(),
+                       p.GetSurfEdgeHandlingParams().GetMaintainOutsideSharpEdgesFlg());
+         }},
         {127, "fix flags of a flag and 0..2: 1 fixes the tilt axis",
          [](const qz5axParams& p, const Built&)
          {
@@ -531,6 +555,31 @@ TEST(ParamReaderNewest, ValuesThatOldVersionsStoredDifferently)
     }
 }
 
+TEST(ParamReaderNewest, WithRapidRetractTheLeadOutFeedRatesOfOldVersionsStayAsStored)
+{
+    // Seed 1 stores the rapid-retract flag set: below 218 only the lead-in percentages follow
+    // the set's feed rates (500 of 2000), the lead-out ones keep what the stream holds.
+    for (unsigned version : {217u, 218u})
+    {
+        const Built built = Build(version, false, false, 1);
+        const qz5axParams p = ReadSet(built.bytes, version).params;
+        ASSERT_TRUE(p.GetRapidRetractFlg());
+        const qzLinkParams& link = p.GetLinkParams();
+        const qzLinkParams& stored = built.expected.GetLinkParams();
+        const double exitPercent =
+            link.GetLastExit().GetLeadController().GetLeadParams().GetFeedRatePercent();
+        EXPECT_EQ(stored.GetLastExit().GetLeadController().GetLeadParams().GetFeedRatePercent(), exitPercent);
+        EXPECT_NE(150.0, exitPercent) << version;
+        EXPECT_EQ(stored.GetLeadOutDefaultParams().GetFeedRatePercent(),
+                  link.GetLeadOutDefaultParams().GetFeedRatePercent());
+        EXPECT_EQ(version < 218
+                      ? 25.0
+                      : stored.GetFirstEntry().GetLeadController().GetLeadParams().GetFeedRatePercent(),
+                  link.GetFirstEntry().GetLeadController().GetLeadParams().GetFeedRatePercent());
+        EXPECT_TRUE(SameSet(built.expected, p)) << version;
+    }
+}
+
 TEST(ParamReaderNewest, ConversionsThatFailNameTheirCause)
 {
     using Failure = std::function<std::string(Built&)>;
@@ -569,8 +618,10 @@ TEST(ParamReaderNewest, ConversionsThatFailNameTheirCause)
 // ---------------------------------------------------------------------------------------------
 // Faults of the older behaviour, mended
 
-TEST(ParamReaderMended, ASecondSetReadWithTheSameReaderStartsClean)
+TEST(ParamReaderMended, TwoSetsOfOneVersionReadInARowWithOneReader)
 {
+    // Each set of a version parks every legacy value again before it is used, so this shows
+    // that reading in a row works; no whole-set read can tell whether the store was reset.
     for (unsigned version : {20u, 100u, 150u})
     {
         const Built first = Build(version, false, false, 1);
@@ -631,17 +682,23 @@ TEST(ParamReaderSweep, EveryVersionReadsItsBytesAndLandsEachValueWhereTheTablesS
     // values given to fields an old version lacks show.
     qz5axParams filled(qzUnitsFactory::INCH);
     param_layout::Fill(filled, 9);
+    // Seed 1 flips the flags that choose between conversions.
     const struct
     {
         bool shrink, sizes64;
+        int seed;
         const qz5axParams target;
-    } modes[] = {{false, false, qz5axParams()}, {true, false, qz5axParams()}, {false, true, filled}};
+    } modes[] = {{false, false, 0, qz5axParams()},
+                 {true, false, 0, qz5axParams()},
+                 {false, true, 0, filled},
+                 {false, false, 1, qz5axParams()}};
     for (const auto& mode : modes)
         for (unsigned version = 3; version <= 226; ++version)
         {
             SCOPED_TRACE("version " + std::to_string(version) + (mode.shrink ? " shrink" : "") +
-                         (mode.sizes64 ? " 64-bit sizes, filled target" : ""));
-            const Built built = Build(version, mode.shrink, mode.sizes64, 0, mode.target);
+                         (mode.sizes64 ? " 64-bit sizes, filled target" : "") +
+                         (mode.seed != 0 ? " other flags" : ""));
+            const Built built = Build(version, mode.shrink, mode.sizes64, mode.seed, mode.target);
             Read read;
             ASSERT_NO_THROW(
                 read = ReadSet(built.bytes + "\x5A", version, mode.shrink, false, mode.sizes64, mode.target));
