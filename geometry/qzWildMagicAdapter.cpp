@@ -5,7 +5,6 @@
 #include <Wm5IntrSegment2Arc2.h>
 #include <Wm5Line2.h>
 #include <Wm5Segment2.h>
-#include <Wm5TriangulateEC.h>
 
 #include <algorithm>
 #include <cmath>
@@ -28,8 +27,8 @@ template <class T> Vec2<T> FromWm(const Wm5::Vector2<T>& v)
     return Vec2<T>{v.X(), v.Y()};
 }
 
-// The ear clipping trusts its input: a clockwise or self-crossing polygon corrupts its memory
-// or yields garbage. So only simple counter-clockwise polygons reach it.
+// Only simple counter-clockwise polygons are clipped: anything else has no triangulation that
+// covers it once.
 struct RingPoint
 {
     double x, y;
@@ -153,27 +152,83 @@ std::vector<Vec2<T>> IntersectLineArc(const Vec2<T>& s, const Vec2<T>& e, const 
     return points;
 }
 
+// Ear clipping of our own: Wild Magic's clipper corrupted the heap on some simple polygons
+// that fuzzing produced (near-degenerate corners), and nothing outside its sources could tell
+// which. This one works on the ring without repeated corners, tests an ear against the
+// non-convex corners only (a corner inside the ear implies a non-convex one inside), and
+// clips the most convex corner when rounding leaves no ear, so it always ends with n - 2
+// triangles.
 template <class T> std::vector<int> TriangulateEarClipping(const std::vector<Vec2<T>>& positions)
 {
     RequireSimpleCounterClockwise(positions);
-    typename Wm5::TriangulateEC<T>::Positions wm;
-    wm.reserve(positions.size());
-    for (const auto& p : positions)
-        wm.push_back(ToWm(p));
-    typename Wm5::TriangulateEC<T>::Indices triangles;
-    try
+    const auto at = [&](int i) { return RingPoint{double(positions[i][0]), double(positions[i][1])}; };
+    std::vector<int> ring;
+    for (int i = 0; i < static_cast<int>(positions.size()); ++i)
+        if (ring.empty() || !(at(ring.back()) == at(i)))
+            ring.push_back(i);
+    while (ring.size() > 1 && at(ring.front()) == at(ring.back()))
+        ring.pop_back();
+
+    const std::size_t n = ring.size();
+    std::vector<RingPoint> point(n);
+    std::vector<std::size_t> prev(n), next(n);
+    for (std::size_t i = 0; i < n; ++i)
     {
-        Wm5::TriangulateEC<T> triangulation(wm, Wm5::Query::QT_REAL, T(0), triangles);
+        point[i] = at(ring[i]);
+        prev[i] = (i + n - 1) % n;
+        next[i] = (i + 1) % n;
     }
-    catch (const std::exception& e)
+    const auto turn = [&](std::size_t i) { return Cross(point[prev[i]], point[i], point[next[i]]); };
+    const auto isEar = [&](std::size_t i)
     {
-        throw std::runtime_error(e.what());
-    }
-    catch (...)
+        if (!(turn(i) > 0))
+            return false;
+        const RingPoint &a = point[prev[i]], &b = point[i], &c = point[next[i]];
+        for (std::size_t j = next[next[i]]; j != prev[i]; j = next[j])
+        {
+            if (turn(j) > 0)
+                continue;
+            const RingPoint& q = point[j];
+            if (Cross(a, b, q) >= 0 && Cross(b, c, q) >= 0 && Cross(c, a, q) >= 0)
+                return false;
+        }
+        return true;
+    };
+
+    std::vector<int> triangles;
+    triangles.reserve(3 * (n - 2));
+    const auto clip = [&](std::size_t i)
     {
-        throw std::runtime_error("ear clipping failed");
+        triangles.insert(triangles.end(), {ring[prev[i]], ring[i], ring[next[i]]});
+        next[prev[i]] = next[i];
+        prev[next[i]] = prev[i];
+    };
+    std::size_t i = 0, remaining = n, tried = 0;
+    while (remaining > 3)
+    {
+        if (isEar(i))
+        {
+            clip(i);
+            i = prev[i];
+            --remaining;
+            tried = 0;
+        }
+        else if (++tried > remaining)
+        {
+            std::size_t best = i;
+            for (std::size_t j = next[i]; j != i; j = next[j])
+                if (turn(j) > turn(best))
+                    best = j;
+            clip(best);
+            i = next[best];
+            --remaining;
+            tried = 0;
+        }
+        else
+            i = next[i];
     }
-    return std::vector<int>(triangles.begin(), triangles.end());
+    triangles.insert(triangles.end(), {ring[prev[i]], ring[i], ring[next[i]]});
+    return triangles;
 }
 
 template TESSAFORM_API bool IntersectLines(const Vec2<float>&, const Vec2<float>&, const Vec2<float>&,

@@ -25,9 +25,10 @@ template <class T>
 std::vector<Vec2<T>> IntersectLineArc(const Vec2<T>& s, const Vec2<T>& e, const Vec2<T>& center, T radius,
                                       const Vec2<T>& end0, const Vec2<T>& end1);
 
-/// Ear clipping of the simple polygon `positions` (counter-clockwise, plain floating-point
-/// queries, epsilon 0): n - 2 index triples, flattened. Throws std::runtime_error when the
-/// library fails or the polygon cannot be clipped into ears.
+/// Ear clipping of the simple polygon `positions` (counter-clockwise; repeated consecutive
+/// corners and a closing repeat are skipped): n - 2 index triples into `positions`, flattened,
+/// for its n distinct corners. Throws std::runtime_error when the polygon is not simple and
+/// counter-clockwise or has a coordinate that is not finite.
 template <class T> std::vector<int> TriangulateEarClipping(const std::vector<Vec2<T>>& positions);
 } // namespace wildmagic
 } // namespace cadcam
