@@ -20,9 +20,15 @@ public:
     qzCNCMoveVisitor(const qzCNCMoveVisitor&) = default;
     qzCNCMoveVisitor& operator=(const qzCNCMoveVisitor&) = default;
     virtual ~qzCNCMoveVisitor();
+    /// \name Visits, one per kind
+    ///@{
+
+    /// Called back with the object by its own accept call, so the visitor acts on the object's
+    /// exact kind.
     virtual void Visit(const qz5axMove& move) = 0;
     virtual void Visit(const qz3axMove& move) = 0;
     virtual void Visit(const qzCNCMove& move) = 0;
+    ///@}
 };
 
 /// Visit that may change the move.
@@ -33,9 +39,15 @@ public:
     qzCNCMoveVisitorSetter(const qzCNCMoveVisitorSetter&) = default;
     qzCNCMoveVisitorSetter& operator=(const qzCNCMoveVisitorSetter&) = default;
     virtual ~qzCNCMoveVisitorSetter();
+    /// \name Visits, one per kind
+    ///@{
+
+    /// Called back with the object by its own accept call, so the visitor acts on the object's
+    /// exact kind.
     virtual void Visit(qz5axMove& move) = 0;
     virtual void Visit(qz3axMove& move) = 0;
     virtual void Visit(qzCNCMove& move) = 0;
+    ///@}
 };
 
 /// A tool position with its axis orientation and motion attributes.

@@ -22,10 +22,16 @@ public:
     qzPostedMoveVisitor(const qzPostedMoveVisitor&) = default;
     qzPostedMoveVisitor& operator=(const qzPostedMoveVisitor&) = default;
     virtual ~qzPostedMoveVisitor();
+    /// \name Visits, one per kind
+    ///@{
+
+    /// Called back with the object by its own accept call, so the visitor acts on the object's
+    /// exact kind.
     virtual void Visit(qzPosted3axMove& move) = 0;
     virtual void Visit(qzPosted4axMove& move) = 0;
     virtual void Visit(qzPosted5axMove& move) = 0;
     virtual void Visit(qzPosted6axMove& move) = 0;
+    ///@}
 };
 
 /// Read-only visit of a posted move, one overload per kind.
@@ -36,10 +42,16 @@ public:
     qzPostedMoveConstVisitor(const qzPostedMoveConstVisitor&) = default;
     qzPostedMoveConstVisitor& operator=(const qzPostedMoveConstVisitor&) = default;
     virtual ~qzPostedMoveConstVisitor();
+    /// \name Visits, one per kind
+    ///@{
+
+    /// Called back with the object by its own accept call, so the visitor acts on the object's
+    /// exact kind.
     virtual void Visit(const qzPosted3axMove& move) = 0;
     virtual void Visit(const qzPosted4axMove& move) = 0;
     virtual void Visit(const qzPosted5axMove& move) = 0;
     virtual void Visit(const qzPosted6axMove& move) = 0;
+    ///@}
 };
 
 /// Reads the record of the move held by a pointer, through the reader of its kind.

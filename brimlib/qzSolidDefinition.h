@@ -22,11 +22,17 @@ template <class T> class qzSolidDefinitionVisitorGetter
 {
 public:
     virtual ~qzSolidDefinitionVisitorGetter() = default;
+    /// \name Visits, one per kind
+    ///@{
+
+    /// Called back with the object by its own accept call, so the visitor acts on the object's
+    /// exact kind.
     virtual void Visit(const qzMeshSolidDefinition<T>& solid) = 0;
     virtual void Visit(const qzExtrudedSolidDefinition<T>& solid) = 0;
     virtual void Visit(const qzRevolvedSolidDefinition<T>& solid) = 0;
     /// A definition of no more specific kind.
     virtual void Visit(const qzSolidDefinition<T>& solid) = 0;
+    ///@}
 };
 
 /// A solid in given units.

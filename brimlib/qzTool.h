@@ -48,6 +48,11 @@ public:
     qzToolVisitor& operator=(const qzToolVisitor&) = default;
     virtual ~qzToolVisitor();
 
+    /// \name Visits, one per kind
+    ///@{
+
+    /// Called back with the object by its own accept call, so the visitor acts on the object's
+    /// exact kind.
     virtual void Visit(qzBoreBar& tool) = 0;
     virtual void Visit(qzBullMill& tool) = 0;
     virtual void Visit(qzChamferMill& tool) = 0;
@@ -72,6 +77,7 @@ public:
     virtual void Visit(qzConvexTipMill& tool) = 0;
     virtual void Visit(qzGenericRevolvedTool& tool) = 0;
     virtual void Visit(qzTool& tool) = 0;
+    ///@}
 };
 
 /// One visit per branch of the tool tree, by const reference.
@@ -83,9 +89,15 @@ public:
     qzToolBranchVisitor& operator=(const qzToolBranchVisitor&) = default;
     virtual ~qzToolBranchVisitor();
 
+    /// \name Visits, one per kind
+    ///@{
+
+    /// Called back with the object by its own accept call, so the visitor acts on the object's
+    /// exact kind.
     virtual void Visit(const qzTypedRevolvedTool& tool) = 0;
     virtual void Visit(const qzGenericRevolvedTool& tool) = 0;
     virtual void Visit(const qzLatheTool& tool) = 0;
+    ///@}
 };
 
 /// A cutting tool in given units.

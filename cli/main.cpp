@@ -5,12 +5,14 @@
 #include "commands.h"
 
 #include "brimlib/qzException.h"
+#include "foundation/qzVersion.h"
 
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <string>
 
 int main(int argc, char** argv)
 {
@@ -18,6 +20,7 @@ int main(int argc, char** argv)
     CLI::App app("tessaform: inspect and convert stored 5-axis parameter sets, STL files and checksum trailers",
                  "tessaform");
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("tessaform ") + misc::GetTessaformVersion());
     int status = OK;
     AddParamsCommands(app, status);
     AddStlCommands(app, status);
@@ -35,6 +38,10 @@ int main(int argc, char** argv)
     catch (const CLI::CallForAllHelp&)
     {
         return app.exit(CLI::CallForAllHelp());
+    }
+    catch (const CLI::CallForVersion& e)
+    {
+        return app.exit(e);
     }
     catch (const CLI::ParseError& e)
     {

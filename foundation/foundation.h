@@ -13,3 +13,4 @@
 #include "foundation/qzBasicTypes.h"
 #include "foundation/qzChecksum.h"
 #include "foundation/qzDataIntegrityUtils.h"
+#include "foundation/qzVersion.h"

@@ -53,8 +53,11 @@ class qzTempFile;
 class TESSAFORM_API qzStreamableSize_t
 {
 public:
+    /// Takes a count; one beyond 32 bits throws qzRangeException<double>.
     qzStreamableSize_t(qzUInt64 value = 0);
+    /// The count, usable wherever an unsigned integer is.
     operator std::uint32_t() const { return m_value; }
+    /// The count.
     std::uint32_t GetValue() const { return m_value; }
 
 private:
@@ -65,8 +68,11 @@ private:
 class TESSAFORM_API qzStreamableUnsignedInt64
 {
 public:
+    /// Wraps the value for the 8-byte encoding.
     qzStreamableUnsignedInt64(qzUInt64 value = 0) : m_value(value) {}
+    /// The value, usable wherever a 64-bit integer is.
     operator qzUInt64() const { return m_value; }
+    /// The value.
     qzUInt64 GetValue() const { return m_value; }
 
 private:
@@ -84,12 +90,20 @@ private:
 class TESSAFORM_API qzBOBasicTypes
 {
 public:
+    /// Writes to the stream (not owned; it must outlive the writer), shrunk or full width.
     qzBOBasicTypes(qzBinOutputStream& stream, bool shrinkData);
 
+    /// Whether 32-bit integers and doubles are written in 2 and 4 bytes.
     bool GetShrinkData() const { return m_shrinkData; }
+    /// Switches the shrunk widths on or off for the values written next.
     void SetShrinkData(bool shrinkData) { m_shrinkData = shrinkData; }
+    /// The stream written to.
     qzBinOutputStream& GetStream() const { return m_stream; }
 
+    /// \name Primitive values
+    ///@{
+
+    /// Writes one value in its width from the table above.
     qzBinOutputStream& operator<<(const float& value);
     qzBinOutputStream& operator<<(const double& value);
     qzBinOutputStream& operator<<(const long double& value);
@@ -107,6 +121,7 @@ public:
     qzBinOutputStream& operator<<(const qzStreamableSize_t& value);
     qzBinOutputStream& operator<<(const qzStreamableUnsignedInt64& value);
     qzBinOutputStream& operator<<(const std::string& value);
+    ///@}
     /// Embeds the whole file (from its start), copied in fixed chunks.
     qzBinOutputStream& operator<<(qzIFStream& file);
     /// Embeds the file at the path; "File <path> can not be open " when it cannot be opened.
@@ -152,6 +167,11 @@ public:
     /// The stream, then the shrink-data, unicode and 64-bit-binary flags.
     qzBIBasicTypes(qzBinInputStream& stream, bool shrinkData, bool isUnicode, bool is64bBin);
 
+    /// \name Primitive values
+    ///@{
+
+    /// Reads one value in its width, as qzBOBasicTypes wrote it; qzmiscException 2018 when the
+    /// data end.
     virtual qzBinInputStream& operator>>(std::string& value);
     virtual qzBinInputStream& operator>>(qzStreamableUnsignedInt64& value);
     virtual qzBinInputStream& operator>>(qzStreamableSize_t& value);
@@ -169,11 +189,13 @@ public:
     virtual qzBinInputStream& operator>>(bool& value);
     virtual qzBinInputStream& operator>>(float& value);
     virtual qzBinInputStream& operator>>(double& value);
+    ///@}
     /// Reads a SIZE.
     virtual unsigned int GetSize_t() const;
     /// Reads a U64.
     virtual qzUInt64 GetUnsignedInt64() const;
 
+    /// Leaves the stream (not owned) where the last value ended.
     virtual ~qzBIBasicTypes();
 
     /// Reads an embedded file into the open stream, in fixed chunks.
@@ -188,12 +210,19 @@ public:
     /// per-field path of the record readers.
     template <class T> T ReadValue();
 
+    /// Whether 32-bit integers and doubles are read from 2 and 4 bytes.
     bool GetShrinkData() const { return m_shrinkData; }
+    /// Switches the shrunk widths on or off for the values read next.
     void SetShrinkData(bool shrinkData) { m_shrinkData = shrinkData; }
+    /// Whether string characters are 16-bit units.
     bool GetIsUnicode() const { return m_isUnicode; }
+    /// Switches 16-bit string characters on or off.
     void SetIsUnicode(bool isUnicode) { m_isUnicode = isUnicode; }
+    /// Whether a SIZE is 8 bytes.
     bool Get64bBin() const { return m_is64bBin; }
+    /// Switches 8-byte SIZEs on or off.
     void Set64bBin(bool is64bBin) { m_is64bBin = is64bBin; }
+    /// The stream read from.
     qzBinInputStream& GetStream() const { return m_stream; }
 
 protected:

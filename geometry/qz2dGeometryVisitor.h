@@ -22,6 +22,11 @@ template <class T> class qz2dCurve;
 template <class T> class qz2dGeometryVisitor
 {
 public:
+    /// \name Visits, one per kind
+    ///@{
+
+    /// Called back with the object by its own accept call, so the visitor acts on the object's
+    /// exact kind; a kind without a meaningful action throws.
     virtual void Visit(const qz2dCurve<T>&) const = 0;
     virtual void Visit(qz2dCurve<T>&) = 0;
     virtual void Visit(const qz2dPolyLine<T>&) const = 0;
@@ -44,6 +49,7 @@ public:
     virtual void Visit(qz2dPoint<T>&) = 0;
     virtual void Visit(const qz2dGeometry<T>&) const = 0;
     virtual void Visit(qz2dGeometry<T>&) = 0;
+    ///@}
 
     virtual ~qz2dGeometryVisitor() = default;
 };

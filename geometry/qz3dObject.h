@@ -22,10 +22,16 @@ template <class T> class qz3dPolyLine;
 template <class T> class qz3dObjectVisitor
 {
 public:
+    /// \name Visits, one per kind
+    ///@{
+
+    /// Called back with the object by its own accept call, so the visitor acts on the object's
+    /// exact kind.
     virtual void Visit(const qz3dGeometry<T>&) const = 0;
     virtual void Visit(qz3dGeometry<T>&) = 0;
     virtual void Visit(const qzTMesh<T>&) const = 0;
     virtual void Visit(qzTMesh<T>&) = 0;
+    ///@}
     virtual ~qz3dObjectVisitor() = default;
 };
 
@@ -33,6 +39,11 @@ public:
 template <class T> class qz3dGeometryVisitor
 {
 public:
+    /// \name Visits, one per kind
+    ///@{
+
+    /// Called back with the object by its own accept call, so the visitor acts on the object's
+    /// exact kind.
     virtual void Visit(const qz3dPolyLine<T>&) const = 0;
     virtual void Visit(qz3dPolyLine<T>&) = 0;
     virtual void Visit(const qz3dClosedContour<T>&) const = 0;
@@ -51,6 +62,7 @@ public:
     virtual void Visit(qz3dPoint<T>&) = 0;
     virtual void Visit(const qz3dGeometry<T>&) const = 0;
     virtual void Visit(qz3dGeometry<T>&) = 0;
+    ///@}
     virtual ~qz3dGeometryVisitor() = default;
 };
 

@@ -27,6 +27,7 @@ public:
     /// unicode and 64-bit-binary flags, and whether to validate each set read.
     qzBI5axParams(misc::qzBinInputStream& stream, unsigned int version, bool shrinkData,
                   std::vector<misc::qzBILostData>& lostData, bool isUnicode, bool is64bBin, bool validate);
+    /// A second reader on the same stream, version, flags and lost-data list.
     qzBI5axParams(const qzBI5axParams& other);
     qzBI5axParams& operator=(const qzBI5axParams&) = delete;
 
@@ -41,7 +42,13 @@ public:
     /// One whole parameter set into `params` (default-constructed, so that fields an old version
     /// lacks keep the model's defaults).
     virtual misc::qzBinInputStream& operator>>(qz5axParams& params);
+    /// Units by the stored version's rule.
     virtual misc::qzBinInputStream& operator>>(measures::qzUnitsFactory::Units& units);
+    /// \name Enumerations
+    ///@{
+
+    /// An enumeration by the stored version's rule (a 4-byte integer in the older versions, one
+    /// signed byte in the newer), taken as stored.
     virtual misc::qzBinInputStream& operator>>(qz5axParams::axis& value);
     virtual misc::qzBinInputStream& operator>>(qz5axParams::cutOrder& value);
     virtual misc::qzBinInputStream& operator>>(qz5axParams::cutType& value);
@@ -56,17 +63,23 @@ public:
     virtual misc::qzBinInputStream& operator>>(qzCollCtrlOpParams::collLeaveOutPointsType& value);
     virtual misc::qzBinInputStream& operator>>(qzCollCtrlOpParams::collSideRetractDir& value);
     virtual misc::qzBinInputStream& operator>>(qzCollCtrlOpParams::signType& value);
+    ///@}
     /// A collision-control operation as stored below version 8.
     virtual misc::qzBinInputStream& operator>>(qzCollCtrlOpParams& operation);
     /// The collision-control record as stored below version 8: the four operations, the three
     /// upper clearances (the lower ones take the same values) and the check-between-points flag.
     virtual misc::qzBinInputStream& operator>>(qzCollCtrlParams& record);
+    /// The gap handling of the oldest layouts, parked for conversion, by the enumeration rule.
     virtual misc::qzBinInputStream& operator>>(qzLostParamsOV20::gapHandling& value);
 
+    /// Leaves the stream and the lost-data list (both borrowed) as they are.
     virtual ~qzBI5axParams();
 
+    /// The stored version the data are read as.
     unsigned int GetVersion() const { return m_version; }
+    /// Whether each whole set read is passed to the validator.
     bool GetValidate() const { return m_validate; }
+    /// The stream read from.
     misc::qzBinInputStream& GetStream() const { return m_stream; }
 
 protected:
@@ -80,10 +93,15 @@ protected:
     /// A direction; below version 193 a vector of length 1e-12 or less reads as (0, 0, 1).
     cadcam::qzTPoint3d<double> ReadVectorFromBinFile();
 
+    /// \name Fields
+    ///@{
+
+    /// One field of the named type, as the primitive reader decodes it.
     bool ReadBool() { return Read<bool>(); }
     int ReadInt() { return Read<int>(); }
     unsigned int ReadUInt() { return Read<unsigned int>(); }
     double ReadDouble() { return Read<double>(); }
+    ///@}
     /// Three doubles, as the cadcam reader reads a point.
     cadcam::qzTPoint3d<double> ReadPoint()
     {
@@ -105,14 +123,15 @@ protected:
     /// Walks a record's description and reads each field the stored version holds.
     template <class Reader, class R> class FieldReader;
 
-    misc::qzBinInputStream& m_stream;
-    misc::qzBIBasicTypes m_basic;
-    cadcam::qzBICadcamTypes2 m_cadcam;
-    post::qzBIPostTypes m_post;
-    std::vector<misc::qzBILostData>& m_lostData;
-    unsigned int m_version;
-    qzLostParamsOV20 m_lost; // also the feed rates and flags remembered during a read
-    bool m_validate;
+    misc::qzBinInputStream& m_stream;            ///< The stream read from (borrowed).
+    misc::qzBIBasicTypes m_basic;                ///< Primitive values.
+    cadcam::qzBICadcamTypes2 m_cadcam;           ///< Points, units and other cadcam values.
+    post::qzBIPostTypes m_post;                  ///< The machine definition.
+    std::vector<misc::qzBILostData>& m_lostData; ///< The caller's list; entries are appended.
+    unsigned int m_version;                      ///< The stored version.
+    /// Legacy values parked for conversion, and the feed rates and flags remembered during a read.
+    qzLostParamsOV20 m_lost;
+    bool m_validate; ///< Whether whole sets are validated.
 
 private:
     // The basic reader's own decoding, inline for data in memory: one call per field would be

@@ -92,13 +92,22 @@ public:
     /// The same arguments as every generation (qzBI5axParams); checks the version.
     qzBI5axParams3(misc::qzBinInputStream& stream, unsigned int version, bool shrinkData,
                    std::vector<misc::qzBILostData>& lostData, bool isUnicode, bool is64bBin, bool validate);
+    /// A second reader on the same stream, version, flags and lost-data list.
     qzBI5axParams3(const qzBI5axParams3& other);
 
     /// 226.
     unsigned int GetUpperKnownBinVersion() const override;
     using qzBI5axParams2::operator>>;
+    /// One whole parameter set of the reader's version, converted to the present model and
+    /// validated when the validate flag is set.
     misc::qzBinInputStream& operator>>(qz5axParams& params) override;
+    /// A collision-control operation in the layout of the reader's version.
     misc::qzBinInputStream& operator>>(qzCollCtrlOpParams& operation) override;
+    /// \name Records
+    ///@{
+
+    /// One record alone in the layout of the reader's version: the fields that version stored,
+    /// the others keeping the record's defaults or taking the values stated for them.
     virtual misc::qzBinInputStream& operator>>(qzImpellerTrimAndExtendParams& record);
     virtual misc::qzBinInputStream& operator>>(qzImpellerTiltParams& record);
     virtual misc::qzBinInputStream& operator>>(qzImpellerSplittersImpellerParams& record);
@@ -109,11 +118,18 @@ public:
     virtual misc::qzBinInputStream& operator>>(qzImpellerParams& record);
     virtual misc::qzBinInputStream& operator>>(qzTiltRelToImpellerMachLayerParams& record);
     virtual misc::qzBinInputStream& operator>>(qzTiltRelativeToCutDirParams& record);
+    ///@}
+    /// One 2-degree option and its flag.
     virtual misc::qzBinInputStream&
     operator>>(std::pair<qzCCWith2DegOptionsList::CCWith2DegOptions, bool>& option);
     /// A count, then that many options; a list that is not the five options fails with the
     /// list's own messages. Nothing is reserved from the stored count.
     virtual misc::qzBinInputStream& operator>>(qzCCWith2DegOptionsList& record);
+    /// \name More records
+    ///@{
+
+    /// One record alone in the layout of the reader's version: the fields that version stored,
+    /// the others keeping the record's defaults or taking the values stated for them.
     virtual misc::qzBinInputStream& operator>>(qzProjectionPatternTriMeshBasedParams& record);
     virtual misc::qzBinInputStream& operator>>(qzWireframeBasedTpCalcParams& record);
     virtual misc::qzBinInputStream& operator>>(qzDrillingBasedTpCalcParams& record);
@@ -144,6 +160,7 @@ public:
     virtual misc::qzBinInputStream& operator>>(qzLeadParams& record);
     virtual misc::qzBinInputStream& operator>>(qzLeadInOutController& record);
     virtual misc::qzBinInputStream& operator>>(qzLeadController& record);
+    ///@}
 #define QZ_DECLARE_ENUM_READER(Type) virtual misc::qzBinInputStream& operator>>(Type& value);
     QZ_BI5AX_PARAMS3_ENUMS(QZ_DECLARE_ENUM_READER)
 #undef QZ_DECLARE_ENUM_READER

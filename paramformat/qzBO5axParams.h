@@ -24,11 +24,17 @@ public:
     /// passed to qz5axParamsValidator::Validate before it is written (its findings do not stop
     /// the write).
     qzBO5axParams(misc::qzBinOutputStream& stream, bool shrinkData, bool validate);
+    /// A second writer on the same stream with the same flags.
     qzBO5axParams(const qzBO5axParams& other);
     qzBO5axParams& operator=(const qzBO5axParams&) = delete;
 
+    /// Writes the whole parameter set, validated first when the validate flag is set.
     misc::qzBinOutputStream& operator<<(const qz5axParams& params);
 
+    /// \name Records
+    ///@{
+
+    /// Writes one record alone, exactly as it appears inside a whole parameter set.
     misc::qzBinOutputStream& operator<<(const qzPercentOrValueParameter& record);
     misc::qzBinOutputStream& operator<<(const qzLeadParams& record);
     misc::qzBinOutputStream& operator<<(const qzLeadController& record);
@@ -75,6 +81,7 @@ public:
     misc::qzBinOutputStream& operator<<(const qzSurfEdgeHandlingParams& record);
     misc::qzBinOutputStream& operator<<(const qzTiltRelativeToCutDirParams& record);
     misc::qzBinOutputStream& operator<<(const qzTiltRelToImpellerMachLayerParams& record);
+    ///@}
 
     /// Any enumeration of the records: one byte, the low 8 bits of its value.
     template <class E, class = std::enable_if_t<std::is_enum<E>::value &&
@@ -84,6 +91,7 @@ public:
         return WriteEnum(static_cast<int>(value));
     }
 
+    /// Whether whole parameter sets are validated before they are written.
     bool GetValidate() const { return m_validate; }
 
 private:

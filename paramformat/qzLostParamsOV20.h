@@ -24,6 +24,7 @@ public:
         GAP_BROKEN_FEED = 4
     };
 
+    /// Zeros, false flags and empty optionals.
     qzLostParamsOV20();
 
     /// The stock remain of the mesh method (when it was stored, versions 115 to 195, and the
@@ -57,7 +58,11 @@ public:
     /// mode flag. Handlings above 4 throw qzException "MoveAction Conversion not implemented".
     static qzMoveHandling::Action ConvertMoveAction(gapHandling handling, bool entryModeFlag);
 
-    // ---- values of the oldest record (versions 3 to 32) ----
+    /// \name Values of the oldest record (versions 3 to 32)
+    ///@{
+
+    /// Stored by the oldest record under this name; ApplySettingsToLinkParams turns them into
+    /// the link record's clearance, leads, gaps and move actions.
     bool leadsUsed;
     bool leadInFlag;
     bool leadOutFlag;
@@ -75,8 +80,13 @@ public:
     double clearancePlaneHeight;
     double feedPlaneDistance;
     double retractPlaneDistance;
+    ///@}
 
-    // ---- roughing before its own record (versions below 35) ----
+    /// \name Roughing before its own record (versions below 35)
+    ///@{
+
+    /// Stored under this name before the roughing record existed; ApplySettingsToRoughingParams
+    /// moves them into the six roughing strategies.
     bool plungeUseFlag;
     double plungeValue;
     bool morphPocketInsideToOutsideFlg;
@@ -104,8 +114,13 @@ public:
     unsigned int multiFinishCuts;
     double multiFinishSpacing;
     bool multiSortFlag;
+    ///@}
 
-    // ---- stock, spiral, 2-degree options, tilt ----
+    /// \name Stock, spiral, 2-degree options, tilt
+    ///@{
+
+    /// Stored under this name by versions whose records lacked the field; the matching
+    /// ApplySettings... operation carries it into the present record.
     bool stockUseFlag;
     double signedStockDefTolerance;
     bool firstSpiralFlag;
@@ -121,8 +136,13 @@ public:
     std::optional<double> meshStockRemain; ///< engaged when the stream held it
     double lagAngle;
     double sideTiltAngle;
+    ///@}
 
-    // ---- remembered while reading, for conversions later in the same read ----
+    /// \name Remembered while reading
+    ///@{
+
+    /// A value read earlier in the same set that a later conversion needs (the lead feed rates,
+    /// the side-tilt definition, the surface-edge merge distance, the calculation method).
     double feedRate;
     double plungeFeedRate;
     double retractFeedRate;
@@ -135,6 +155,7 @@ public:
     bool fixAxesFlag;                                               ///< versions 125 to 127
     int fixAxesValue;                                               ///< versions 125 to 128
     int oldTpCalcMethod;                                            ///< versions below 173
+    ///@}
 
 private:
     void ApplySettingsForClearance(qzLinkParams& link) const;

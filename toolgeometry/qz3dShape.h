@@ -17,10 +17,16 @@ template <class T> class qzTruncatedCone;
 template <class T> class qz3dShapeVisitor
 {
 public:
+    /// \name Visits, one per kind
+    ///@{
+
+    /// Called back with the object by its own accept call, so the visitor acts on the object's
+    /// exact kind.
     virtual void Visit(const qzTruncatedCone<T>&) const = 0;
     virtual void Visit(qzTruncatedCone<T>&) = 0;
     virtual void Visit(const qz3dShape<T>&) const = 0;
     virtual void Visit(qz3dShape<T>&) = 0;
+    ///@}
     virtual ~qz3dShapeVisitor() = default;
 };
 

@@ -22,10 +22,16 @@ public:
     qzTPSVisitor(const qzTPSVisitor&) = default;
     qzTPSVisitor& operator=(const qzTPSVisitor&) = default;
     virtual ~qzTPSVisitor();
+    /// \name Visits, one per kind
+    ///@{
+
+    /// Called back with the object by its own accept call, so the visitor acts on the object's
+    /// exact kind.
     virtual void Visit(const qzTPLink& section) = 0;
     virtual void Visit(const qzTPContour& section) = 0;
     /// Sections of any other kind.
     virtual void Visit(const qzTPSection& section) = 0;
+    ///@}
 };
 
 /// A run of moves. Sections of kinds other than contour and link visit the last slot.

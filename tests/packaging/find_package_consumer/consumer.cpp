@@ -29,6 +29,9 @@ int main()
     }
     if (number != 42 || text != "tessaform")
         return 1;
+    // The library found at run time is the one the installed headers describe.
+    if (std::string(misc::GetTessaformVersion()) != TESSAFORM_VERSION)
+        return 1;
     std::cout << "consumer ok\n";
     return 0;
 }
