@@ -71,7 +71,7 @@ head -c 600 "$out/v100.json"; echo " ..."
 "$tf" params diff "$data/operation_v100.qzp" "$data/operation_v226.qzp" --version 100 --version-b 226 | head -8 || true
 printf '{"FeedRate": 250.5, "MachDef": {"Kind": "FIVE_AXES", "MachType": "HEAD_TABLE"}}\n' >"$out/small.json"
 "$tf" params from-json "$out/small.json" "$out/small.qzp"
-"$tf" params diff "$out/upgraded.qzp" "$out/small.qzp" --version 226 | grep -E '^(FeedRate|MachDef)' || true
+"$tf" params diff "$out/upgraded.qzp" "$out/small.qzp" --version 226 | grep -E '^(FeedRate|MachDef\.MachType): ' || true
 "$tf" stl convert "$data/pyramid_binary.stl" "$out/pyramid.stl" --ascii
 "$tf" stl convert "$out/pyramid.stl" "$out/pyramid_again.stl" --binary
 "$tf" stl info "$out/pyramid_again.stl"
