@@ -30,8 +30,10 @@ public:
     /// The dotted path of the field ("" for the document itself or a syntax error).
     const std::string& GetPath() const { return m_path; }
     /// Line and column of a syntax error (0 for a field error).
+    ///@{
     unsigned GetLine() const { return m_line; }
     unsigned GetColumn() const { return m_column; }
+    ///@}
 
     void Throw() const override;
     misc::qzAutoPointer<misc::qzException> GetCopy() const override;
@@ -66,9 +68,9 @@ public:
     /// A field whose values differ between two sets, both as JSON text.
     struct Difference
     {
-        std::string path;
-        std::string first;
-        std::string second;
+        std::string path;   ///< dotted path of the field, e.g. "MachDef.MachType"
+        std::string first;  ///< its value in the first set, as JSON text
+        std::string second; ///< its value in the second set, as JSON text
     };
     /// The fields whose values differ, in document order (empty when the sets are equal).
     static std::vector<Difference> Diff(const qz5axParams& first, const qz5axParams& second);

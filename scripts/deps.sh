@@ -10,6 +10,8 @@ packages=(
   libwildmagic-dev libpolyclipping-dev
   libadmesh-dev libssl-dev
   nlohmann-json3-dev libcli11-dev
+  # the API reference
+  doxygen graphviz python3
   # the Windows build: cross compiler, Wine to run its programs, dpkg-dev for apt-get source
   g++-mingw-w64-x86-64-posix wine64 dpkg-dev
 )

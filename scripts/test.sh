@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite three times: a normal build, one under AddressSanitizer
 # and UndefinedBehaviorSanitizer, and a Windows build (MinGW-w64) whose programs run under Wine.
-# Any failure or sanitizer report fails the script. Naming stages (normal, sanitize, windows)
+# The normal stage also builds the API reference. Any failure, sanitizer report or Doxygen
+# warning fails the script. Naming stages (normal, sanitize, windows)
 # runs only those.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -17,7 +18,9 @@ run_suite() {
 
 if [[ $stages == *" normal "* ]]; then
   echo "== normal build"
-  run_suite "$root/build/test" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  run_suite "$root/build/test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSAFORM_DOCS_STRICT=ON
+  echo "== API reference (fails on any undocumented exported declaration)"
+  cmake --build "$root/build/test" --target docs
 fi
 
 if [[ $stages == *" sanitize "* ]]; then
