@@ -221,11 +221,10 @@ public:
     /// Which of the two angle solutions the move took.
     using anglesState = qzAnglesState;
     using qzPostedNaxMove<N>::qzPostedNaxMove;
-    /// The angle solution taken (ANGLES_UNDEFINED by default); the setter does not check it.
-    ///@{
+    /// The angle solution taken (ANGLES_UNDEFINED by default).
     anglesState GetAngleState() const { return m_state; }
+    /// Sets the angle solution taken, unchecked.
     void SetAngleState(anglesState state) { m_state = state; }
-    ///@}
 
 private:
     anglesState m_state = ANGLES_UNDEFINED;
