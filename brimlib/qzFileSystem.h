@@ -44,7 +44,7 @@ public:
     static bool FileExists(const std::string& path);
     /// Size in bytes, or 0 when the file is missing.
     static std::uint64_t GetFileSize(const std::string& path);
-    /// Removes the file; false when nothing was removed.
+    /// Removes the file (or an empty directory) at `path`; false when nothing was removed.
     static bool FileDelete(const std::string& path);
     /// Copies `source` to `target`, replacing an existing target unless `failIfExists` is set.
     static bool FileCopy(const std::string& source, const std::string& target, bool failIfExists);
