@@ -21,9 +21,13 @@ public:
     /// sharing the members.
     misc::qzAutoPointer<qz2dContour<T>> Offset(const qz2dContour<T>& contour, T distance) const;
 
+    /// Offset side given at construction: 0 left of the travel direction, 1 right.
     int GetOffsetDir() const { return m_offsetDir; }
+    /// Crossover handlings given at construction, kept as given; they do not change the result.
+    ///@{
     int GetStartCrossoverHandling() const { return m_startCrossover; }
     int GetEndCrossoverHandling() const { return m_endCrossover; }
+    ///@}
 
 private:
     int m_offsetDir;

@@ -14,9 +14,11 @@
 ///
 /// A default-constructed set holds the model's defaults; SetDefaults() restores them and keeps
 /// the units. Sub-records are returned by const reference and replaced whole by their setters.
+/// The values of the enumerations below are stored in parameter files and never change.
 class TESSAFORM_API qz5axParams : public measures::qzMeasurable
 {
 public:
+    /// Pattern the cuts follow (GetCurCutType).
     enum cutType : int
     {
         PARALLEL_CUTS = 0,
@@ -27,34 +29,40 @@ public:
         MORPH_BETWEEN_SURFACES = 5,
         PARALLEL_TO_SURFACE = 6
     };
+    /// How successive cuts are joined: back and forth, one way, or as a spiral (GetCurMachType).
     enum machType : int
     {
         ZIGZAG = 0,
         ONE_WAY = 1,
         SPIRAL = 2
     };
+    /// Order in which the cuts are machined (GetCurCutOrder).
     enum cutOrder : int
     {
         STANDARD_ORDER = 0,
         REVERSE_ORDER = 1
     };
+    /// Cutting direction of one-way machining (GetMachDirForOneWay).
     enum direction : int
     {
         CLIMB = 0,
         CONVENTIONAL = 1
     };
+    /// Number of axes of the generated toolpath (GetCurOutputType).
     enum outputType : int
     {
         OUTPUT_5_AXIS = 0,
         OUTPUT_4_AXIS = 1,
         OUTPUT_3_AXIS = 2
     };
+    /// Axis of 4-axis output (GetCur4Axis).
     enum axis : int
     {
         X = 0,
         Y = 1,
         Z = 2
     };
+    /// How the tool axis is tilted along the cut (GetTiltStrategy).
     enum tiltStrategy : int
     {
         NORMAL_TO_SURFACE = 0,
@@ -69,6 +77,7 @@ public:
         AWAY_FROM_CURVE = 9,
         ORIENTATION_LINES = 10
     };
+    /// Axis of the axis-based tilt strategies: a machine axis or user-defined (GetTiltAxis).
     enum extAxis : int
     {
         EXT_X = 0,
@@ -76,6 +85,7 @@ public:
         EXT_Z = 2,
         EXT_USER_DEFINED = 3
     };
+    /// Which part of the tool touches the surface (GetRunTool).
     enum toolContact : int
     {
         CONTACT_AUTO = 0,
@@ -83,6 +93,7 @@ public:
         CONTACT_FRONT = 2,
         CONTACT_SIDE = 3
     };
+    /// Part of the surface that is cut (GetCuttingAreaType).
     enum cuttingAreaType : int
     {
         FULL_SURFACE = 0,
@@ -90,6 +101,7 @@ public:
         BETWEEN_CURVES = 2,
         BETWEEN_POINTS = 3
     };
+    /// Tilt variant of the curve-based tilt strategies (GetCurCurvTiltType).
     enum curvTiltType : int
     {
         CURVE_TILT_STANDARD = 1,
@@ -97,6 +109,7 @@ public:
         CURVE_TILT_RELATIVE = 3,
         CURVE_TILT_THROUGH_AXIS = 4
     };
+    /// How the side tilt is defined (GetCurSideTiltDefType).
     enum sideTiltDefTypes : int
     {
         SIDE_TILT_FIXED = 0,
@@ -104,22 +117,26 @@ public:
         SIDE_TILT_NONE = 2,
         SIDE_TILT_BY_LINES = 6
     };
+    /// Smoothing of the side tilt (GetCurSideTiltAproximationType).
     enum sideTiltAproximationTypes : int
     {
         APPROXIMATION_NONE = 0,
         APPROXIMATION_SMOOTH = 1
     };
+    /// How the tilt is taken from orientation lines (GetCurTiltThruLinesType).
     enum tiltThruLinesTypes : int
     {
         THRU_LINES_INTERPOLATE = 0,
         THRU_LINES_CLOSEST = 1
     };
+    /// Which side of the containment is machined (GetContainmentType).
     enum containmentType : int
     {
         CONTAIN_NONE = 0,
         CONTAIN_INSIDE = 1,
         CONTAIN_OUTSIDE = 2
     };
+    /// Axis of the cone that limits the tool axis (GetToolConeAxisType).
     enum toolConeAxisTypes : int
     {
         CONE_AXIS_X = 0,
@@ -128,35 +145,41 @@ public:
         CONE_AXIS_USER_DEFINED = 3,
         CONE_AXIS_ORTHOGONAL_LIMITS = 4
     };
+    /// Link used by 3- to 5-axis conversion (GetConversionLinkType).
     enum conversionLinkType : int
     {
         CONVERSION_LINK_NONE = 0,
         CONVERSION_LINK_DIRECT = 1,
         CONVERSION_LINK_3_TO_5_AXIS = 2
     };
+    /// Whether the whole area or a limited area is machined (GetMachiningAreaMode).
     enum machiningAreaMode : int
     {
         AREA_WHOLE = 0,
         AREA_LIMITED = 1
     };
+    /// Direction of the start-position shift (GetStartPositionOffsetType).
     enum startPositionOffsetType : int
     {
         OFFSET_NONE = 0,
         OFFSET_ALONG_TOOL_AXIS = 1,
         OFFSET_ALONG_NORMAL = 2
     };
+    /// How the start point is chosen (GetStartPointSelectionType).
     enum startPointSelectionType : int
     {
         START_AUTOMATIC = 0,
         START_NEAREST_POINT = 1,
         START_ON_SURFACE = 2
     };
+    /// Spiral machining variant (GetSpiralMachType).
     enum SpiralMachType : int
     {
         SPIRAL_NONE = 0,
         SPIRAL_CONTINUOUS = 1,
         SPIRAL_BLENDED = 2
     };
+    /// Tool direction of 3-axis output: Z or the custom direction (GetToolPlaneDirTypeFor3Axis).
     enum ToolPlaneDirTypeFor3Axis : int
     {
         TOOL_PLANE_Z = 0,
@@ -170,8 +193,12 @@ public:
     /// Restores the defaults, keeping the units.
     void SetDefaults();
 
+    /// The machine definition, shared and not copied: a change through the pointer is seen by
+    /// every holder. Empty only when a caller set it so.
+    ///@{
     const misc::qzAutoPointer<post::qzMachDef>& GetMachDef() const { return m_machDef; }
     void SetMachDef(const misc::qzAutoPointer<post::qzMachDef>& machDef) { m_machDef = machDef; }
+    ///@}
     /// Another spelling of SetCurTiltThruLinesType.
     void SetCurTiltThruLinesTypes(const tiltThruLinesTypes& value) { SetCurTiltThruLinesType(value); }
 

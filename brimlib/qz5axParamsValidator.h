@@ -19,6 +19,8 @@
 class TESSAFORM_API qz5axParamsValidator
 {
 public:
+    /// The problems of `params` (codes above); without `checkAll` it stops after the set-wide
+    /// checks 2430 to 2433 when one of them failed, before looking at each operation.
     static std::vector<misc::qzException> Validate(const qz5axParams& params, bool checkAll);
 
     /// Checks the avoid-tilt direction of collision-control operation `index`. An active

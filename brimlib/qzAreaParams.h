@@ -8,6 +8,7 @@
 class TESSAFORM_API qzShallowAndSteepAreaParams : public measures::qzMeasurable
 {
 public:
+    /// Which areas, told apart by their slope against the view axis, are machined.
     enum MachiningAreaType : int
     {
         SHALLOW = 0,
@@ -40,6 +41,7 @@ public:
 class TESSAFORM_API qzSurfEdgeHandlingParams : public measures::qzMeasurable
 {
 public:
+    /// Defaults in `units`; the merge distance is the value 0.01.
     explicit qzSurfEdgeHandlingParams(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC);
 
     QZ_PARAM(qzPercentOrValueParameter, MergeDistance, qzPercentOrValueParameter())

@@ -61,13 +61,16 @@ public:
         m_object = object;
     }
 
+    /// An empty pointer.
     qzAutoPointer(std::nullptr_t) noexcept {}
 
+    /// Shares the block of `other`, adding one to the count.
     qzAutoPointer(const qzAutoPointer& other) noexcept : m_block(other.m_block), m_object(other.m_object)
     {
         Acquire();
     }
 
+    /// Takes over the share of `other`, which becomes empty; the count does not change.
     qzAutoPointer(qzAutoPointer&& other) noexcept
         : m_block(std::exchange(other.m_block, nullptr)), m_object(std::exchange(other.m_object, nullptr))
     {
@@ -82,6 +85,9 @@ public:
 
     ~qzAutoPointer() { Release(); }
 
+    /// Drops the current share (destroying an owned object when it was the last) and then
+    /// shares or takes over the block of `other`.
+    ///@{
     qzAutoPointer& operator=(const qzAutoPointer& other) noexcept
     {
         qzAutoPointer(other).Swap(*this);
@@ -93,6 +99,7 @@ public:
         qzAutoPointer(std::move(other)).Swap(*this);
         return *this;
     }
+    ///@}
 
     /// Throws misc::qzException "Accessing NULL pointer" when empty.
     T* operator->() const
@@ -112,16 +119,20 @@ public:
 
     /// The held object, or null; never throws.
     T* Get() const noexcept { return m_object; }
+    /// True when the pointer holds no object.
     bool IsNull() const noexcept { return m_object == nullptr; }
+    /// True when the pointer holds an object.
     explicit operator bool() const noexcept { return m_object != nullptr; }
 
     /// Number of pointers sharing the block (0 when empty).
     std::uint32_t GetRefCount() const noexcept { return m_block ? m_block->count : 0u; }
+    /// True when the object is destroyed with the last pointer (false for a borrowed object).
     bool IsOwner() const noexcept { return m_block && m_block->owner; }
 
     /// Drops this holder's share; the pointer becomes empty.
     void Reset() noexcept { qzAutoPointer().Swap(*this); }
 
+    /// Exchanges the objects and blocks of the two pointers; counts do not change.
     void Swap(qzAutoPointer& other) noexcept
     {
         std::swap(m_block, other.m_block);

@@ -11,6 +11,7 @@
 class TESSAFORM_API qzCollCtrlOpBaseParams : public measures::qzMeasurable
 {
 public:
+    /// What is done about a collision (GetStrategy).
     enum collStrategy : int
     {
         RETRACT_ALONG_TOOL_AXIS = 0,
@@ -20,6 +21,7 @@ public:
         REPORT_ONLY = 4
     };
 
+    /// Defaults in `units`: inactive, every tool part checked, collisions avoided by tilting.
     explicit qzCollCtrlOpBaseParams(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC);
 
     QZ_PARAM(bool, Status, false)
@@ -34,12 +36,15 @@ public:
 class TESSAFORM_API qzCollCtrlOpParams : public qzCollCtrlOpBaseParams
 {
 public:
+    /// Direction of a sideways retract (GetSideRetractDir).
     enum collSideRetractDir : int
     {
         SIDE_AUTOMATIC = 0,
         SIDE_NORMAL_TO_SURFACE = 1,
         SIDE_CUSTOM_DIRECTION = 2
     };
+    /// How the tool is tilted away from a collision (GetAvoidTiltDir); values outside 0 to 7
+    /// are rejected by qz5axParamsValidator.
     enum collAvoidTiltDir : int
     {
         ALONG_CUT_DIRECTION = 0,
@@ -51,12 +56,14 @@ public:
         AWAY_FROM_CURVE = 6,
         THREE_TO_FIVE_AXIS_CONVERSION = 7
     };
+    /// Which sign the avoid-tilt angle may take (GetAvoidTiltSign).
     enum signType : int
     {
         BOTH_SIGNS = 0,
         POSITIVE = 1,
         NEGATIVE = 2
     };
+    /// Which points are left out when collisions are removed (GetCollLeaveOutPntsType).
     enum collLeaveOutPointsType : int
     {
         LEAVE_OUT_NONE = 0,
@@ -64,6 +71,7 @@ public:
         LEAVE_OUT_CONTOUR = 2
     };
 
+    /// Defaults in `units`; the continuity distance is 0.1 in metric units, 0.05 otherwise.
     explicit qzCollCtrlOpParams(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC);
 
     /// The minimum and maximum avoid-tilt angles.
@@ -74,6 +82,7 @@ public:
     void SetPreferredTiltAngleUsingMaxTiltAngle(double angle, double maxTiltAngle);
     /// The 2-degree options (kept as they are when `list` is this operation's own).
     void SetCCWith2DegOptionsList(const qzCCWith2DegOptionsList& list);
+    /// The 2-degree options of the operation.
     const qzCCWith2DegOptionsList& GetCCWith2DegOptionsList() const { return m_options; }
 
     QZ_PARAM(collSideRetractDir, SideRetractDir, SIDE_AUTOMATIC)
@@ -122,11 +131,13 @@ private:
 class TESSAFORM_API qzCollCtrlOpStockParams : public qzCollCtrlOpBaseParams
 {
 public:
+    /// Side to which the stock is offset (GetStockOffsetMode).
     enum StockOffsetMode : int
     {
         OFFSET_OUTWARDS = 0,
         OFFSET_INWARDS = 1
     };
+    /// What defines the stock (GetStockType).
     enum StockType : int
     {
         STOCK_NONE = 0,
@@ -134,6 +145,7 @@ public:
         STOCK_2D_CONTAINMENT = 2
     };
 
+    /// Defaults in `units`; the stock is given by a stock definition.
     explicit qzCollCtrlOpStockParams(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC);
 
     QZ_PARAM(double, StockDefTolerance, 0.0)
@@ -156,13 +168,17 @@ public:
         OPERATION_4 = 3
     };
 
+    /// Defaults in `units`: four default operations in the same units.
     explicit qzCollCtrlParams(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC);
 
     /// The fixed number of operations, 4.
     static unsigned GetNoOfCollCtrlOperations() { return 4; }
+    /// The operations held, in order (four unless replaced).
     const std::vector<qzCollCtrlOpParams>& GetCollCtrlOperations() const { return m_operations; }
     /// std::out_of_range ("invalid vector<T> subscript") for an index beyond the operations held.
     const qzCollCtrlOpParams& GetCollCtrlOperation(unsigned index) const;
+    /// Replaces operation `index`; std::out_of_range ("invalid vector<T> subscript") for an
+    /// index beyond the operations held.
     void SetCollCtrlOperation(const qzCollCtrlOpParams& operation, unsigned index);
     /// Replaces the operations (any number; a sound set holds four).
     void SetCollCtrlOperations(const std::vector<qzCollCtrlOpParams>& operations) { m_operations = operations; }

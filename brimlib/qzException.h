@@ -15,10 +15,17 @@ namespace misc
 class TESSAFORM_API qzException : public std::exception
 {
 public:
+    /// An exception with `code` and `message` (a null C string gives ""); `previous`, when
+    /// given, is copied through its GetCopy, so the caller's object need not outlive this one.
+    ///@{
     qzException(unsigned long code, const char* message, const qzException* previous = nullptr);
     qzException(unsigned long code, const std::string& message, const qzException* previous = nullptr);
+    ///@}
+    /// Copies share the previous exception with the source.
+    ///@{
     qzException(const qzException&) = default;
     qzException& operator=(const qzException&) = default;
+    ///@}
     ~qzException() override;
 
     /// Throws a copy of the dynamic type.
@@ -26,14 +33,21 @@ public:
     /// A heap copy of the dynamic type.
     virtual qzAutoPointer<qzException> GetCopy() const;
 
+    /// The message text, also returned by what().
+    ///@{
     const std::string& GetErrorMessage() const { return m_message; }
     void SetErrorMessage(const std::string& message) { m_message = message; }
+    ///@}
+    /// The error code; its meaning depends on the family (0 when the family has no codes).
+    ///@{
     unsigned long GetErrorCode() const { return m_code; }
     void SetErrorCode(unsigned long code) { m_code = code; }
+    ///@}
 
     /// The exception given as cause at construction (kept as a copy), or null.
     const qzException* GetPrevious() const { return m_previous.Get(); }
 
+    /// The message text; valid until the message is changed or the exception destroyed.
     const char* what() const noexcept override { return m_message.c_str(); }
 
 private:
@@ -47,15 +61,18 @@ private:
 class TESSAFORM_API qzMathException : public qzException
 {
 public:
+    /// Kind of the failed operation.
     enum mathExceptionType : int
     {
-        UNKNOWN = 0,
-        INVALID_OPERATION = 1,
-        DIVISION_BY_ZERO = 2,
-        OUT_OF_RANGE = 3
+        UNKNOWN = 0,           ///< not classified
+        INVALID_OPERATION = 1, ///< operation undefined for its operands
+        DIVISION_BY_ZERO = 2,  ///< division by zero, such as normalizing a zero vector
+        OUT_OF_RANGE = 3       ///< argument or result out of range
     };
 
+    /// An exception of kind `type` with `message`; the error code is 0.
     qzMathException(const std::string& message, mathExceptionType type);
+    /// The kind given at construction.
     mathExceptionType GetType() const { return m_type; }
 
     void Throw() const override;
@@ -70,17 +87,21 @@ private:
 class TESSAFORM_API qzmiscException : public misc::qzException
 {
 public:
+    /// Error identifiers; each is the error code and selects the message text.
     enum errorIDD : unsigned long
     {
-        UNEXPECTED_END_OF_DATA = 2018,
-        INPUT_STREAM_FAILED = 2148,
-        OUTPUT_STREAM_FAILED = 2149,
-        STORED_SIZE_TOO_LARGE = 2157,
-        CHECKSUM_FORMATTING = 2576,
-        TOOLPATH_LEVEL_MISSING = 5503
+        UNEXPECTED_END_OF_DATA = 2018, ///< binary input ended before a read was complete
+        INPUT_STREAM_FAILED = 2148,    ///< input stream ended early or failed
+        OUTPUT_STREAM_FAILED = 2149,   ///< output stream failed
+        STORED_SIZE_TOO_LARGE = 2157,  ///< stored size beyond the supported range
+        CHECKSUM_FORMATTING = 2576,    ///< checksum text could not be formatted
+        TOOLPATH_LEVEL_MISSING = 5503  ///< toolpath element missing
     };
 
+    /// The exception `id` with the library's text for it ("misc error <id>" for an
+    /// identifier without one); `previous` is copied.
     explicit qzmiscException(errorIDD id, const misc::qzException* previous = nullptr);
+    /// The identifier, read back from the error code.
     errorIDD GetErrorID() const { return static_cast<errorIDD>(GetErrorCode()); }
 
     void Throw() const override;
@@ -91,6 +112,8 @@ public:
 class TESSAFORM_API qzcadcamException : public misc::qzException
 {
 public:
+    /// Error identifiers; each is the error code and selects the message text, named after
+    /// the failure it reports.
     enum errorIDD : unsigned long
     {
         VERSION_NOT_SUPPORTED = 2027,
@@ -114,7 +137,10 @@ public:
         INVALID_POSTED_MOVE_TYPE = 2708
     };
 
+    /// The exception `id` with the library's text for it ("cadcam error <id>" for an
+    /// identifier without one); `previous` is copied.
     explicit qzcadcamException(errorIDD id, const misc::qzException* previous = nullptr);
+    /// The identifier, read back from the error code.
     errorIDD GetErrorID() const { return static_cast<errorIDD>(GetErrorCode()); }
 
     void Throw() const override;
@@ -125,14 +151,18 @@ public:
 class TESSAFORM_API qzvelbrookException : public misc::qzException
 {
 public:
+    /// Error identifiers; each is the error code.
     enum errorIDD : unsigned long
     {
-        VERSION_NOT_SUPPORTED = 2027
+        VERSION_NOT_SUPPORTED = 2027 ///< stored data version not supported
     };
 
+    /// The exception `id` with the library's text for it ("velbrook error <id>" for an
+    /// identifier without one); `previous` is copied.
     explicit qzvelbrookException(errorIDD id, const misc::qzException* previous = nullptr);
     /// With an explicit message in place of the identifier's text.
     qzvelbrookException(errorIDD id, const std::string& message, const misc::qzException* previous = nullptr);
+    /// The identifier, read back from the error code.
     errorIDD GetErrorID() const { return static_cast<errorIDD>(GetErrorCode()); }
 
     void Throw() const override;
@@ -145,12 +175,16 @@ namespace post
 class TESSAFORM_API qzPostException : public misc::qzException
 {
 public:
+    /// Error codes.
     enum Code : unsigned long
     {
-        NO_TARGET_POOL = 5047
+        NO_TARGET_POOL = 5047 ///< posted-move memory pool missing
     };
 
+    /// The exception `code` with the library's text for it ("post error <code>" for a code
+    /// without one); `previous` is copied.
     explicit qzPostException(Code code, const misc::qzException* previous = nullptr);
+    /// The code, read back from the error code.
     Code GetCode() const { return static_cast<Code>(GetErrorCode()); }
 
     void Throw() const override;
@@ -162,6 +196,7 @@ public:
 class TESSAFORM_API qz5axParamsEx : public misc::qzException
 {
 public:
+    /// An exception with the caller's `code` and `message`; `previous` is copied.
     qz5axParamsEx(unsigned long code, const std::string& message, const misc::qzException* previous = nullptr);
 
     void Throw() const override;

@@ -10,9 +10,12 @@ class TESSAFORM_API qzIFStream : public basic_ifstream_ex<char>
 {
 public:
     qzIFStream();
+    /// Opens the file `name` (narrow names are UTF-8); a failed open sets failbit.
+    ///@{
     qzIFStream(const char* name, int mode);
     qzIFStream(const std::string& name, int mode);
     qzIFStream(const wchar_t* name, int mode);
+    ///@}
     ~qzIFStream() override;
 
     /// True when no file is attached.
@@ -30,11 +33,15 @@ public:
     };
 
     qzOFStream();
+    /// Opens the file `name` (narrow names are UTF-8); a failed open sets failbit.
+    ///@{
     qzOFStream(const char* name, int mode, qz_encoding encoding = DEFAULT);
     qzOFStream(const std::string& name, int mode, qz_encoding encoding = DEFAULT);
     qzOFStream(const wchar_t* name, int mode, qz_encoding encoding = DEFAULT);
+    ///@}
     ~qzOFStream() override;
 
+    /// The encoding given at construction.
     qz_encoding GetEncoding() const { return m_encoding; }
 
     /// True when no file is attached.

@@ -17,8 +17,11 @@ public:
     /// whole path is a directory.
     qzFileName(const std::string& path, bool isFile);
 
+    /// The whole path as given; both names return the same text.
+    ///@{
     const std::string& GetFullPath() const { return m_path; }
     const std::string& GetFilePath() const { return m_path; }
+    ///@}
     /// Directory part, with its trailing separator ("" for a bare name).
     std::string GetDirectory() const;
     /// File name with extension.
@@ -37,9 +40,11 @@ private:
 class TESSAFORM_API qzFileSystem
 {
 public:
+    /// True when `path` (UTF-8) names an existing regular file; false for a directory.
     static bool FileExists(const std::string& path);
     /// Size in bytes, or 0 when the file is missing.
     static std::uint64_t GetFileSize(const std::string& path);
+    /// Removes the file (or an empty directory) at `path`; false when nothing was removed.
     static bool FileDelete(const std::string& path);
     /// Copies `source` to `target`, replacing an existing target unless `failIfExists` is set.
     static bool FileCopy(const std::string& source, const std::string& target, bool failIfExists);

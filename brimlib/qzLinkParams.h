@@ -8,6 +8,7 @@
 class TESSAFORM_API qzLeadParams
 {
 public:
+    /// Shape of the lead (GetType).
     enum Type : int
     {
         NO_LEAD = 0,
@@ -16,6 +17,7 @@ public:
         LINE = 3,
         HELIX = 4
     };
+    /// Tool-axis orientation along the lead (GetAxisOrientation).
     enum AxisOrientation : int
     {
         AUTOMATIC = 0,
@@ -23,6 +25,7 @@ public:
         TOOL_AXIS = 2
     };
 
+    /// Restores the defaults: an arc lead of 90 degrees.
     void SetDefaults() { *this = qzLeadParams(); }
 
     QZ_PARAM(Type, Type, ARC)
@@ -62,6 +65,7 @@ public:
 class TESSAFORM_API qzFirstEntry
 {
 public:
+    /// Where the tool comes from (GetType).
     enum Type : int
     {
         FROM_CLEARANCE = 0,
@@ -77,6 +81,7 @@ public:
 class TESSAFORM_API qzLastExit
 {
 public:
+    /// Where the tool goes (GetType).
     enum Type : int
     {
         TO_CLEARANCE = 0,
@@ -92,6 +97,7 @@ public:
 class TESSAFORM_API qzMoveHandling
 {
 public:
+    /// The move that bridges the gap (GetAction).
     enum Action : int
     {
         STRAIGHT_LINE = 0,
@@ -115,6 +121,7 @@ public:
 class TESSAFORM_API qzInterlinkHandeler : public measures::qzMeasurable
 {
 public:
+    /// Defaults in `units`; the gap size is the value 0.
     explicit qzInterlinkHandeler(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC);
 
     QZ_PARAM(qzPercentOrValueParameter, GapSize, qzPercentOrValueParameter())
@@ -126,6 +133,7 @@ public:
 class TESSAFORM_API qzGapsAlongCut : public qzInterlinkHandeler
 {
 public:
+    /// Defaults in `units`, as for qzInterlinkHandeler.
     using qzInterlinkHandeler::qzInterlinkHandeler;
 };
 
@@ -133,6 +141,7 @@ public:
 class TESSAFORM_API qzLinkBetweenSlices : public qzInterlinkHandeler
 {
 public:
+    /// Defaults in `units`, as for qzInterlinkHandeler.
     using qzInterlinkHandeler::qzInterlinkHandeler;
 };
 
@@ -140,6 +149,7 @@ public:
 class TESSAFORM_API qzLinkBetweenPasses : public measures::qzMeasurable
 {
 public:
+    /// Defaults in `units`; the gap size is 0.
     explicit qzLinkBetweenPasses(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC);
 
     QZ_PARAM(double, GapSize, 0.0)
@@ -151,12 +161,14 @@ public:
 class TESSAFORM_API qzLinkParams
 {
 public:
+    /// Shape of the clearance area the tool retracts to (GetClearanceType).
     enum ClearanceType : int
     {
         PLANE = 0,
         CYLINDER = 1,
         SPHERE = 2
     };
+    /// Axis of the clearance plane or cylinder (GetClearanceAxis).
     enum ClearanceAxis : int
     {
         X_AXIS = 0,
@@ -165,7 +177,9 @@ public:
         CUSTOM_AXIS = 3
     };
 
+    /// Defaults; `units` are those of the gap and pass-link records (the set has none itself).
     explicit qzLinkParams(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC);
+    /// Restores the defaults, keeping the units of the gaps-along-cut record.
     void SetDefaults();
 
     QZ_PARAM(qzLeadParams, LeadInDefaultParams, qzLeadParams())

@@ -45,6 +45,7 @@ public:
         VECTOR_INTERPOLATION = 1
     };
 
+    /// Defaults in `units`: automatic angle selection, no limits, linear interpolation.
     explicit qzMXPParam(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC);
 
     QZ_PARAM(bool, AngleSelectAutoFrom2Pairs, true)

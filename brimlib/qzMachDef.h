@@ -11,6 +11,7 @@ namespace post
 class TESSAFORM_API qzMachDef : public measures::qzMeasurable
 {
 public:
+    /// Number of machine axes; the value is stored in parameter files.
     enum NumbersOfAxes : int
     {
         THREE_AXES = 0,
@@ -20,6 +21,7 @@ public:
     };
 
     ~qzMachDef() override;
+    /// Number of axes of the variant, which tells the concrete class.
     virtual NumbersOfAxes GetNumberOfAxes() const = 0;
 
     /// The largest rotary travel, in degrees, either way.
@@ -35,6 +37,7 @@ public:
     QZ_PARAM(qzPoint3d, TranslationZ, qzPoint3d(0, 0, 1))
 
 protected:
+    /// Defaults in `units`: spindle along +Z, axes along X, Y, Z with the largest travel.
     explicit qzMachDef(measures::qzUnitsFactory::Units units);
 };
 
@@ -42,6 +45,7 @@ protected:
 class TESSAFORM_API qz3axMachDef : public qzMachDef
 {
 public:
+    /// Defaults in `units`.
     explicit qz3axMachDef(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC);
     NumbersOfAxes GetNumberOfAxes() const override { return THREE_AXES; }
 };
@@ -50,11 +54,13 @@ public:
 class TESSAFORM_API qz4axMachDef : public qzMachDef
 {
 public:
+    /// Whether the rotary axis turns the table or the head (GetMachType).
     enum MachType : int
     {
         ROTARY_TABLE = 0,
         ROTARY_HEAD = 1
     };
+    /// Defaults in `units`: a rotary table about X through the origin, largest travel.
     explicit qz4axMachDef(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC);
     NumbersOfAxes GetNumberOfAxes() const override { return FOUR_AXES; }
 
@@ -69,12 +75,14 @@ public:
 class TESSAFORM_API qz5axMachDef : public qzMachDef
 {
 public:
+    /// What the two rotary axes turn: tables, heads, or one of each (GetMachType).
     enum MachType : int
     {
         TABLE_TABLE = 0,
         HEAD_HEAD = 1,
         HEAD_TABLE = 2
     };
+    /// Defaults in `units`: a table-table machine about Z then X, largest travel.
     explicit qz5axMachDef(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC);
     NumbersOfAxes GetNumberOfAxes() const override { return FIVE_AXES; }
 
@@ -93,6 +101,7 @@ public:
 class TESSAFORM_API qz6axMachDef : public qzMachDef
 {
 public:
+    /// Which of the three rotary axes turn the table and which the head (GetMachType).
     enum MachType : int
     {
         TABLE_HEAD_HEAD = 0,
@@ -100,11 +109,13 @@ public:
         TABLE_TABLE_TABLE = 2,
         HEAD_HEAD_HEAD = 3
     };
+    /// What one rotary axis turns: the table or the head.
     enum AxisType : int
     {
         TABLE = 0,
         HEAD = 1
     };
+    /// Defaults in `units`: rotary axes about Z, X and Y, largest travel.
     explicit qz6axMachDef(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC);
     NumbersOfAxes GetNumberOfAxes() const override { return SIX_AXES; }
 

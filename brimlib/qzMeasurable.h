@@ -9,11 +9,12 @@ namespace measures
 class TESSAFORM_API qzUnitsFactory
 {
 public:
+    /// Unit system of an object's lengths; the stored value is part of the binary format.
     enum Units : int
     {
         NONE = 0,   ///< not set
         METRIC = 1, ///< millimetres
-        INCH = 2
+        INCH = 2    ///< inches
     };
 
     /// Factor that converts a length from `from` to `to` (1 when either is NONE).
@@ -24,11 +25,16 @@ public:
 class TESSAFORM_API qzMeasurable
 {
 public:
+    /// An object in `units`.
     explicit qzMeasurable(qzUnitsFactory::Units units = qzUnitsFactory::METRIC);
+    /// Copies keep the units of the source.
+    ///@{
     qzMeasurable(const qzMeasurable&) = default;
     qzMeasurable& operator=(const qzMeasurable&) = default;
+    ///@}
     virtual ~qzMeasurable();
 
+    /// Units the object's lengths are given in.
     qzUnitsFactory::Units GetUnits() const { return m_units; }
     /// Sets the units; with `convert` the object's lengths are scaled to the new units first.
     void SetUnits(qzUnitsFactory::Units units, bool convert);

@@ -19,8 +19,11 @@ class TESSAFORM_API qzPostedMoveVisitor
 {
 public:
     qzPostedMoveVisitor() = default;
+    /// Visitors hold no state of their own here; copying is that of the derived class.
+    ///@{
     qzPostedMoveVisitor(const qzPostedMoveVisitor&) = default;
     qzPostedMoveVisitor& operator=(const qzPostedMoveVisitor&) = default;
+    ///@}
     virtual ~qzPostedMoveVisitor();
     /// \name Visits, one per kind
     ///@{
@@ -39,8 +42,11 @@ class TESSAFORM_API qzPostedMoveConstVisitor
 {
 public:
     qzPostedMoveConstVisitor() = default;
+    /// Visitors hold no state of their own here; copying is that of the derived class.
+    ///@{
     qzPostedMoveConstVisitor(const qzPostedMoveConstVisitor&) = default;
     qzPostedMoveConstVisitor& operator=(const qzPostedMoveConstVisitor&) = default;
+    ///@}
     virtual ~qzPostedMoveConstVisitor();
     /// \name Visits, one per kind
     ///@{
@@ -78,6 +84,7 @@ private:
 class TESSAFORM_API qzPostedVisitorBinOutput : public qzPostedMoveConstVisitor
 {
 public:
+    /// Borrows the writer for the visitor's lifetime.
     explicit qzPostedVisitorBinOutput(qzBOPostTypes& writer);
 
     void Visit(const qzPosted3axMove& move) override;
@@ -93,6 +100,7 @@ private:
 class TESSAFORM_API qzPostedVisitorMoveType : public qzPostedMoveConstVisitor
 {
 public:
+    /// Kind code of a posted move, as stored in move lists.
     enum Kind : int
     {
         THREE_AXES = 0,
@@ -108,6 +116,7 @@ public:
     void Visit(const qzPosted5axMove& move) override;
     void Visit(const qzPosted6axMove& move) override;
 
+    /// Kind of the move last visited (THREE_AXES before any visit).
     Kind GetKind() const { return m_kind; }
     /// The kind of `move`.
     static Kind Of(const qzPostedMove& move);

@@ -9,6 +9,7 @@
 class TESSAFORM_API qzMultiCutsRoughParams : public measures::qzMeasurable
 {
 public:
+    /// Order of the cuts: pass by pass, or region by region (GetSortType).
     enum sortType : int
     {
         BY_PASS = 0,
@@ -42,6 +43,7 @@ public:
 class TESSAFORM_API qzMorphPocketRoughParams : public measures::qzMeasurable
 {
 public:
+    /// Area the pocket covers (GetPocketAreaType).
     enum pocketAreaType : int
     {
         WHOLE_AREA = 0,
@@ -61,17 +63,20 @@ public:
 class TESSAFORM_API qzDepthCutsRoughParams : public measures::qzMeasurable
 {
 public:
+    /// How the depth cuts are placed (GetCutsType).
     enum depthCutsType : int
     {
         CONSTANT_STOCK = 0,
         OFFSET_FROM_SURFACE = 1,
         SHIFT_ALONG_TOOL_AXIS = 2
     };
+    /// Order of the cuts: depth by depth, or region by region (GetSortType).
     enum sortType : int
     {
         BY_DEPTH = 0,
         BY_REGION = 1
     };
+    /// What the depths are measured from (GetApplyDepthMode).
     enum ApplyDepthMode : int
     {
         FROM_SURFACE = 0,
@@ -113,32 +118,38 @@ public:
 class TESSAFORM_API qzAreaRoughParams : public measures::qzMeasurable
 {
 public:
+    /// How the area is roughed (GetRoughingType).
     enum roughingType : int
     {
         PLUNGE = 0,
         SIDE_CUT = 1,
         SPIRAL = 2
     };
+    /// Which area is machined (GetAreaType).
     enum areaType : int
     {
         BETWEEN_BLADES = 0,
         AROUND_HUB = 1
     };
+    /// How successive cuts are joined (GetCuttingMethod).
     enum cuttingMethod : int
     {
         ZIGZAG = 0,
         ONE_WAY = 1
     };
+    /// Machining stage the operation serves (GetUsageStage).
     enum usageStage : int
     {
         ROUGHING = 0,
         SEMI_FINISHING = 1
     };
+    /// Whether the area is machined whole or section by section (GetSectionMachiningMode).
     enum sectionMachMode : int
     {
         WHOLE_SECTION = 0,
         BY_SECTION = 1
     };
+    /// How the trimming of cuts is measured (GetTrimCutsMethod).
     enum TrimCutsMethod : int
     {
         TRIM_BY_LENGTH = 0,
@@ -173,16 +184,19 @@ public:
 class TESSAFORM_API qzTPRotationRoughParams : public measures::qzMeasurable
 {
 public:
+    /// Order of the output: copy by copy, or pass by pass (GetSortType).
     enum sortType : int
     {
         BY_COPY = 0,
         BY_PASS = 1
     };
+    /// Whether the stock is applied before or after rotating (GetStockApplicationStage).
     enum stockApplicationStage : int
     {
         BEFORE_ROTATION = 0,
         AFTER_ROTATION = 1
     };
+    /// Whether links are made before or after rotating (GetLinkingApplicationStage).
     enum linkingApplicationStage : int
     {
         LINK_BEFORE_ROTATION = 0,
@@ -208,6 +222,7 @@ public:
 class TESSAFORM_API qzSortTpRoughParams : public measures::qzMeasurable
 {
 public:
+    /// Which passes are reversed (GetReverseTpType).
     enum reverseTpType : int
     {
         REVERSE_NONE = 0,
@@ -228,7 +243,9 @@ public:
 class TESSAFORM_API qzRoughingParams
 {
 public:
+    /// Defaults; `units` are those of every record (the set has none itself).
     explicit qzRoughingParams(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC);
+    /// Restores the defaults, keeping the units of the multi-cuts record.
     void SetDefaults();
 
     QZ_PARAM(qzMultiCutsRoughParams, MultiCutsRoughParams, qzMultiCutsRoughParams())

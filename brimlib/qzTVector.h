@@ -6,27 +6,39 @@
 
 namespace mathdef
 {
-/// A 2D vector.
+/// A 2D vector with components of type T (float or double).
 template <class T> class TESSAFORM_API qzTVector2
 {
 public:
     qzTVector2() : m_x(0), m_y(0) {}
+    /// The vector (x, y).
     qzTVector2(const T& x, const T& y) : m_x(x), m_y(y) {}
 
+    /// The components.
+    ///@{
     const T& X() const { return m_x; }
     const T& Y() const { return m_y; }
     void SetX(const T& x) { m_x = x; }
     void SetY(const T& y) { m_y = y; }
+    ///@}
 
+    /// Componentwise sum and difference, and scaling by `s`.
+    ///@{
     qzTVector2 operator+(const qzTVector2& v) const { return qzTVector2(m_x + v.m_x, m_y + v.m_y); }
     qzTVector2 operator-(const qzTVector2& v) const { return qzTVector2(m_x - v.m_x, m_y - v.m_y); }
     qzTVector2 operator*(const T& s) const { return qzTVector2(m_x * s, m_y * s); }
+    ///@}
+    /// Exact comparison of the components, without tolerance.
+    ///@{
     bool operator==(const qzTVector2& v) const { return m_x == v.m_x && m_y == v.m_y; }
     bool operator!=(const qzTVector2& v) const { return !(*this == v); }
+    ///@}
 
+    /// Dot product.
     T Dot(const qzTVector2& v) const { return m_x * v.m_x + m_y * v.m_y; }
     /// z of the 3D cross product.
     T DotPerp(const qzTVector2& v) const { return m_x * v.m_y - m_y * v.m_x; }
+    /// Euclidean length.
     T Length() const;
     /// Makes the vector unit length; a zero vector throws misc::qzMathException.
     qzTVector2& Normalize();
@@ -35,32 +47,45 @@ private:
     T m_x, m_y;
 };
 
-/// A 3D vector.
+/// A 3D vector with components of type T (float or double).
 template <class T> class TESSAFORM_API qzTVector3
 {
 public:
     qzTVector3() : m_x(0), m_y(0), m_z(0) {}
+    /// The vector (x, y, z).
     qzTVector3(const T& x, const T& y, const T& z) : m_x(x), m_y(y), m_z(z) {}
 
+    /// The components.
+    ///@{
     const T& X() const { return m_x; }
     const T& Y() const { return m_y; }
     const T& Z() const { return m_z; }
     void SetX(const T& x) { m_x = x; }
     void SetY(const T& y) { m_y = y; }
     void SetZ(const T& z) { m_z = z; }
+    ///@}
 
+    /// Componentwise sum and difference, scaling by `s` and negation.
+    ///@{
     qzTVector3 operator+(const qzTVector3& v) const { return qzTVector3(m_x + v.m_x, m_y + v.m_y, m_z + v.m_z); }
     qzTVector3 operator-(const qzTVector3& v) const { return qzTVector3(m_x - v.m_x, m_y - v.m_y, m_z - v.m_z); }
     qzTVector3 operator*(const T& s) const { return qzTVector3(m_x * s, m_y * s, m_z * s); }
     qzTVector3 operator-() const { return qzTVector3(-m_x, -m_y, -m_z); }
+    ///@}
+    /// Exact comparison of the components, without tolerance.
+    ///@{
     bool operator==(const qzTVector3& v) const { return m_x == v.m_x && m_y == v.m_y && m_z == v.m_z; }
     bool operator!=(const qzTVector3& v) const { return !(*this == v); }
+    ///@}
 
+    /// Dot product.
     T Dot(const qzTVector3& v) const { return m_x * v.m_x + m_y * v.m_y + m_z * v.m_z; }
+    /// Cross product this x v (right-handed).
     qzTVector3 Cross(const qzTVector3& v) const
     {
         return qzTVector3(m_y * v.m_z - m_z * v.m_y, m_z * v.m_x - m_x * v.m_z, m_x * v.m_y - m_y * v.m_x);
     }
+    /// Euclidean length.
     T Length() const;
     /// Makes the vector unit length; a zero vector throws misc::qzMathException.
     qzTVector3& Normalize();

@@ -44,8 +44,11 @@ class TESSAFORM_API qzToolVisitor
 {
 public:
     qzToolVisitor() = default;
+    /// Visitors hold no state of their own here; copying is that of the derived class.
+    ///@{
     qzToolVisitor(const qzToolVisitor&) = default;
     qzToolVisitor& operator=(const qzToolVisitor&) = default;
+    ///@}
     virtual ~qzToolVisitor();
 
     /// \name Visits, one per kind
@@ -85,8 +88,11 @@ class TESSAFORM_API qzToolBranchVisitor
 {
 public:
     qzToolBranchVisitor() = default;
+    /// Visitors hold no state of their own here; copying is that of the derived class.
+    ///@{
     qzToolBranchVisitor(const qzToolBranchVisitor&) = default;
     qzToolBranchVisitor& operator=(const qzToolBranchVisitor&) = default;
+    ///@}
     virtual ~qzToolBranchVisitor();
 
     /// \name Visits, one per kind
@@ -131,13 +137,19 @@ public:
         CONVEX_TIP_MILL = 21,
         GENERIC_REVOLVED_TOOL = 22
     };
+    /// Largest valid type code; the tool reader refuses larger codes (qzcadcamException 2108).
     static constexpr int kLastToolType = GENERIC_REVOLVED_TOOL;
 
+    /// Units of the tool's lengths.
     using Units = measures::qzUnitsFactory::Units;
+    /// Shared holder, arbor and tool-part definitions; an empty pointer means the part is absent.
+    ///@{
     using Holder = misc::qzAutoPointer<qzHolderDefinition<double>>;
     using Arbor = misc::qzAutoPointer<qzArborDefinition<double>>;
     using ToolPart = misc::qzAutoPointer<qzToolPartDefinition<double>>;
+    ///@}
 
+    /// A tool in `units`.
     explicit qzTool(Units units = measures::qzUnitsFactory::METRIC);
     ~qzTool() override;
 
@@ -156,6 +168,7 @@ class TESSAFORM_API qzGenericRevolvedTool : public qzTool
 public:
     /// No parts, metric.
     qzGenericRevolvedTool();
+    /// A tool of the given parts, shared with the caller (any of them may be empty), in `units`.
     qzGenericRevolvedTool(Holder holder, Arbor arbor, ToolPart cutPart, ToolPart nonCutPart, Units units);
     ~qzGenericRevolvedTool() override;
 
@@ -163,10 +176,14 @@ public:
     void AcceptVirtual(qzToolVisitor& visitor) override;
     void AcceptVisitor(qzToolBranchVisitor& visitor) const override;
 
+    /// The parts given at construction: holder, arbor, cutting part and non-cutting part
+    /// (each empty when not given).
+    ///@{
     const Holder& GetHolder() const { return m_holder; }
     const Arbor& GetArbor() const { return m_arbor; }
     const ToolPart& GetCutPart() const { return m_cutPart; }
     const ToolPart& GetNonCutPart() const { return m_nonCutPart; }
+    ///@}
 
 private:
     Holder m_holder;
@@ -181,6 +198,7 @@ class TESSAFORM_API qzLatheTool : public qzTool
 public:
     /// No parts, metric.
     qzLatheTool();
+    /// A tool of the given parts, shared with the caller (either may be empty), in `units`.
     qzLatheTool(ToolPart toolPart, Holder holder, Units units);
     ~qzLatheTool() override;
 
@@ -188,8 +206,11 @@ public:
     void AcceptVirtual(qzToolVisitor& visitor) override;
     void AcceptVisitor(qzToolBranchVisitor& visitor) const override;
 
+    /// The parts given at construction: insert and body, and holder (each empty when not given).
+    ///@{
     const ToolPart& GetToolPart() const { return m_toolPart; }
     const Holder& GetHolder() const { return m_holder; }
+    ///@}
 
 private:
     ToolPart m_toolPart;
@@ -201,16 +222,26 @@ class TESSAFORM_API qzEnrichedTool
 {
 public:
     qzEnrichedTool() = default;
+    /// An entry for `tool` (shared with the caller) with its number, name and comment.
     qzEnrichedTool(misc::qzAutoPointer<qzTool> tool, int number, std::string name, std::string comment);
 
+    /// The tool, shared (empty for a default-constructed entry).
+    ///@{
     const misc::qzAutoPointer<qzTool>& GetTool() const { return m_tool; }
     void SetTool(misc::qzAutoPointer<qzTool> tool) { m_tool = std::move(tool); }
+    ///@}
+    /// Tool number in the library (0 by default).
+    ///@{
     int GetNumber() const { return m_number; }
     void SetNumber(int number) { m_number = number; }
+    ///@}
+    /// Name and comment of the entry, free text ("" by default).
+    ///@{
     const std::string& GetName() const { return m_name; }
     void SetName(const std::string& name) { m_name = name; }
     const std::string& GetComment() const { return m_comment; }
     void SetComment(const std::string& comment) { m_comment = comment; }
+    ///@}
 
 private:
     misc::qzAutoPointer<qzTool> m_tool;

@@ -17,7 +17,9 @@ public:
     explicit qzSolidBasedDefinition(misc::qzAutoPointer<qzSolidDefinition<T>> solid);
     virtual ~qzSolidBasedDefinition();
 
+    /// The solid, shared and never empty.
     const misc::qzAutoPointer<qzSolidDefinition<T>>& GetSolid() const { return m_solid; }
+    /// Units of the solid.
     measures::qzUnitsFactory::Units GetUnits() const { return m_solid->GetUnits(); }
 
 private:
@@ -28,6 +30,7 @@ private:
 template <class T> class TESSAFORM_API qzHolderDefinition : public qzSolidBasedDefinition<T>
 {
 public:
+    /// Holds `solid`; "Accessing NULL pointer" when it is empty.
     explicit qzHolderDefinition(misc::qzAutoPointer<qzSolidDefinition<T>> solid);
     ~qzHolderDefinition() override;
 };
@@ -36,6 +39,7 @@ public:
 template <class T> class TESSAFORM_API qzArborDefinition : public qzSolidBasedDefinition<T>
 {
 public:
+    /// Holds `solid`; "Accessing NULL pointer" when it is empty.
     explicit qzArborDefinition(misc::qzAutoPointer<qzSolidDefinition<T>> solid);
     ~qzArborDefinition() override;
 };
@@ -44,6 +48,7 @@ public:
 template <class T> class TESSAFORM_API qzToolPartDefinition : public qzSolidBasedDefinition<T>
 {
 public:
+    /// Holds `solid`; "Accessing NULL pointer" when it is empty.
     explicit qzToolPartDefinition(misc::qzAutoPointer<qzSolidDefinition<T>> solid);
     ~qzToolPartDefinition() override;
 };
@@ -53,16 +58,24 @@ public:
 class TESSAFORM_API qzShoulderExtender : public measures::qzMeasurable
 {
 public:
+    /// An extender in `units` with the given diameter and base length.
     explicit qzShoulderExtender(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC,
                                 double diameter = 0.0, double baseLength = 0.0);
 
+    /// Diameter of the cylinder, in the object's units.
+    ///@{
     double GetDiameter() const { return m_diameter; }
     void SetDiameter(double diameter) { m_diameter = diameter; }
+    ///@}
+    /// Height above the tool tip where the cylinder begins, in the object's units.
+    ///@{
     double GetBaseLength() const { return m_baseLength; }
     void SetBaseLength(double baseLength) { m_baseLength = baseLength; }
+    ///@}
 
     /// Same units, diameter and base length.
     bool operator==(const qzShoulderExtender& other) const;
+    /// Negation of operator==.
     bool operator!=(const qzShoulderExtender& other) const { return !(*this == other); }
 
 protected:

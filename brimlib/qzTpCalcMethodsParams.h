@@ -9,16 +9,19 @@
 class TESSAFORM_API qzImpellerCutParams : public measures::qzMeasurable
 {
 public:
+    /// Whether a section's cuts are given by count or by stepover (GetCutsPerSectionMode).
     enum CutsPerSectionMode : int
     {
         BY_NUMBER = 0,
         BY_STEPOVER = 1
     };
+    /// Direction of the cuts between the blade edges (GetCutDirection).
     enum CutDirection : int
     {
         LEADING_TO_TRAILING = 0,
         TRAILING_TO_LEADING = 1
     };
+    /// How successive cuts are joined (GetCutOrdering).
     enum CutOrdering : int
     {
         ZIGZAG = 0,
@@ -39,12 +42,14 @@ public:
 class TESSAFORM_API qzImpellerMachLayerDefParams : public measures::qzMeasurable
 {
 public:
+    /// Where the machining layers are taken from (GetMachLayerType).
     enum MachLayerType : int
     {
         FROM_HUB = 0,
         FROM_SHROUD = 1,
         MORPH_HUB_TO_SHROUD = 2
     };
+    /// Whether the layers are trimmed at the shroud offset (GetShroudOffsetTrimType).
     enum ShroudOffsetTrimType : int
     {
         TRIM_NONE = 0,
@@ -91,6 +96,7 @@ public:
 class TESSAFORM_API qzImpellerSplittersImpellerParams : public measures::qzMeasurable
 {
 public:
+    /// Whether splitter blades are machined with the main blades or apart (GetSplitStrategy).
     enum SplitStrategy : int
     {
         MACHINE_TOGETHER = 0,
@@ -105,6 +111,7 @@ public:
 class TESSAFORM_API qzImpellerTiltParams : public measures::qzMeasurable
 {
 public:
+    /// How the tool is tilted in the impeller (GetTiltStrategy).
     enum TiltStrategy : int
     {
         AUTOMATIC = 0,
@@ -126,6 +133,7 @@ public:
 class TESSAFORM_API qzImpellerTrimAndExtendParams : public measures::qzMeasurable
 {
 public:
+    /// How cuts are trimmed at the blade edges (GetTrimStrategy).
     enum TrimStrategy : int
     {
         NO_TRIM = 0,
@@ -151,6 +159,7 @@ public:
 class TESSAFORM_API qzImpellerParams : public measures::qzMeasurable
 {
 public:
+    /// Defaults in `units`, every sub-record in the same units.
     explicit qzImpellerParams(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC);
 
     QZ_PARAM(qzImpellerCutParams, CutParams, qzImpellerCutParams())
@@ -166,6 +175,7 @@ public:
 class TESSAFORM_API qzProjectionPatternTriMeshBasedParams : public measures::qzMeasurable
 {
 public:
+    /// Shape of the projected pattern (GetType).
     enum Type : int
     {
         RADIAL = 0,
@@ -173,11 +183,13 @@ public:
         CYLINDRICAL = 2,
         SPHERICAL = 3
     };
+    /// How successive cuts of the pattern are joined (GetStyle).
     enum Style : int
     {
         ZIGZAG = 0,
         ONE_WAY = 1
     };
+    /// Turning direction of the pattern (GetDirection).
     enum Direction : int
     {
         CLOCKWISE = 0,
@@ -202,6 +214,7 @@ public:
 class TESSAFORM_API qzTriangleMeshBasedTpCalcParams : public measures::qzMeasurable
 {
 public:
+    /// Cut pattern computed on the mesh (GetPattern).
     enum Pattern : int
     {
         PARALLEL_CUTS = 0,
@@ -217,12 +230,14 @@ public:
         GEODESIC = 10,
         IMPELLER = 11
     };
+    /// Ramp between levels (GetRampType).
     enum RampType : int
     {
         RAMP_NONE = 0,
         RAMP_LINEAR = 1,
         RAMP_HELICAL = 2
     };
+    /// Corner where parallel cuts start (GetParallelCutsStartCorner).
     enum ParallelCutsStartCorner : int
     {
         LOWER_LEFT = 0,
@@ -230,11 +245,13 @@ public:
         UPPER_LEFT = 2,
         UPPER_RIGHT = 3
     };
+    /// Whether constant-Z levels start at the top or the bottom (GetConstantZStart).
     enum ConstantZStart : int
     {
         FROM_TOP = 0,
         FROM_BOTTOM = 1
     };
+    /// Curves projected onto the mesh (GetProjectCurvesType).
     enum ProjectCurvesType : int
     {
         USER_CURVES = 0,
@@ -242,21 +259,25 @@ public:
         SPIRAL_CURVES = 2,
         OFFSET_CURVES = 3
     };
+    /// Direction of offset projection curves (GetProjectCurvesOffsetDir).
     enum ProjectCurvesOffsetDir : int
     {
         OFFSET_INWARDS = 0,
         OFFSET_OUTWARDS = 1
     };
+    /// Containment of geodesic cuts (GetGDContainmentType).
     enum GDContainmentType : int
     {
         GD_NONE = 0,
         GD_BETWEEN_CURVES = 1
     };
+    /// Whether projection curves are cut as a spiral (GetProjectCurvesSpiralCutMethod).
     enum ProjCurvesSpiralCutMethod : int
     {
         SPIRAL_OFF = 0,
         SPIRAL_ON = 1
     };
+    /// Position of the tool against a 2D containment (GetOffset2dContainmentMethod).
     enum Offset2dContainmentMethod : int
     {
         CONTAINMENT_ON = 0,
@@ -264,10 +285,14 @@ public:
         CONTAINMENT_OUTSIDE = 2
     };
 
+    /// Defaults in `units`, the projection-pattern and impeller records in the same units.
     explicit qzTriangleMeshBasedTpCalcParams(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC);
 
+    /// Sets the start and end of the projection curves' radius range and angle range at once.
+    ///@{
     void SetProjectCurvesRadiusStartEnd(double start, double end);
     void SetProjectCurvesAngleStartEnd(double start, double end);
+    ///@}
 
     QZ_PARAM(Pattern, Pattern, PARALLEL_CUTS)
     QZ_PARAM(double, StartHeight, 0.0)
@@ -324,12 +349,14 @@ public:
 class TESSAFORM_API qzDrillingBasedTpCalcParams : public measures::qzMeasurable
 {
 public:
+    /// Where the holes are taken from (GetPattern).
     enum Pattern : int
     {
         POINTS_ON_SURFACE = 0,
         POINTS = 1,
         HOLE_LINES = 2
     };
+    /// Drilling cycle (GetDrillCycle).
     enum DrillCycle : int
     {
         SIMPLE = 0,
@@ -350,6 +377,7 @@ public:
 class TESSAFORM_API qzWireframeBasedTpCalcParams : public measures::qzMeasurable
 {
 public:
+    /// Side of the curve the tool runs on (GetCuttingSide).
     enum CuttingSide : int
     {
         ON_CURVE = 0,
@@ -366,6 +394,7 @@ public:
 class TESSAFORM_API qzTpCalcMethodsParams
 {
 public:
+    /// How the toolpath is calculated (GetMethod).
     enum Method : int
     {
         SURFACE_BASED = 0,
@@ -375,6 +404,7 @@ public:
         ORIGINAL_TOOLPATH = 4
     };
 
+    /// Defaults; `units` are those of every method record (the set has none itself).
     explicit qzTpCalcMethodsParams(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC);
 
     QZ_PARAM(Method, Method, SURFACE_BASED)
