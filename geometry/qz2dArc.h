@@ -13,10 +13,13 @@ template <class T> class TESSAFORM_API qz2dArc : public qz2dGeometry<T>
 {
 public:
     qz2dArc();
+    /// The arc about the shared `center`; each value is range-checked as by its setter.
     qz2dArc(misc::qzAutoPointer<qz2dPoint<T>> center, const T& radius, const T& startAngle, const T& sweepAngle);
     /// Shares the centre of `other`.
+    ///@{
     qz2dArc(const qz2dArc& other);
     qz2dArc& operator=(const qz2dArc& other);
+    ///@}
     ~qz2dArc() override;
 
     void AcceptVisitor(const qz2dGeometryVisitor<T>& visitor) const override;
@@ -32,16 +35,31 @@ public:
     /// Start becomes start + sweep (brought into [0, 360]), sweep becomes -sweep.
     void Reverse() override;
 
+    /// The centre (shared, not copied).
+    ///@{
     virtual void SetCenter(misc::qzAutoPointer<qz2dPoint<T>> center);
     virtual misc::qzAutoPointer<qz2dPoint<T>> GetCenter() const;
+    ///@}
     /// The point at start + sweep / 2, as a new point.
     virtual misc::qzAutoPointer<qz2dPoint<T>> GetMiddlePoint() const;
+    /// Radius, in [0, 1e308] (float: up to the largest float); misc::qzRangeException<T>
+    /// outside.
+    ///@{
     virtual void SetRadius(const T& radius);
     virtual T GetRadius() const;
+    ///@}
+    /// Start angle in degrees, in [0, 360], counter-clockwise from +x;
+    /// misc::qzRangeException<T> outside.
+    ///@{
     virtual void SetStartAngle(const T& degrees);
     virtual T GetStartAngle() const;
+    ///@}
+    /// Signed sweep in degrees, in [-360, 360], positive counter-clockwise;
+    /// misc::qzRangeException<T> outside.
+    ///@{
     virtual void SetSweepAngle(const T& degrees);
     virtual T GetSweepAngle() const;
+    ///@}
     /// Distance from the start point to the end point.
     virtual T GetChordLength() const;
 

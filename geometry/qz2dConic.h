@@ -12,9 +12,13 @@ template <class T> class TESSAFORM_API qz2dParabola : public qz2dGeometry<T>
 {
 public:
     qz2dParabola();
+    /// The arc from `vertex` S to `end` E, both shared, not copied.
     qz2dParabola(misc::qzAutoPointer<qz2dPoint<T>> vertex, misc::qzAutoPointer<qz2dPoint<T>> end);
+    /// Shares the two points of `other` and takes over its direction of travel.
+    ///@{
     qz2dParabola(const qz2dParabola& other);
     qz2dParabola& operator=(const qz2dParabola& other);
+    ///@}
     ~qz2dParabola() override;
 
     void AcceptVisitor(const qz2dGeometryVisitor<T>& visitor) const override;
@@ -28,11 +32,15 @@ public:
     void Reverse() override;
 
     /// The vertex S.
+    ///@{
     virtual void SetVertexPoint(misc::qzAutoPointer<qz2dPoint<T>> vertex);
     virtual misc::qzAutoPointer<qz2dPoint<T>> GetVertexPoint() const;
+    ///@}
     /// The end point E (the far end from the vertex).
+    ///@{
     virtual void SetFarPoint(misc::qzAutoPointer<qz2dPoint<T>> end);
     virtual misc::qzAutoPointer<qz2dPoint<T>> GetFarPoint() const;
+    ///@}
     /// |E.x - S.x|
     virtual T GetWidth() const;
     /// |E.y - S.y|
@@ -54,9 +62,13 @@ template <class T> class TESSAFORM_API qz2dEllipse : public qz2dGeometry<T>
 {
 public:
     qz2dEllipse();
+    /// The ellipse about the shared `center` with semi-axis `a` along x and `b` along y.
     qz2dEllipse(misc::qzAutoPointer<qz2dPoint<T>> center, const T& a, const T& b);
+    /// Shares the centre of `other`.
+    ///@{
     qz2dEllipse(const qz2dEllipse& other);
     qz2dEllipse& operator=(const qz2dEllipse& other);
+    ///@}
     ~qz2dEllipse() override;
 
     void AcceptVisitor(const qz2dGeometryVisitor<T>& visitor) const override;
@@ -69,12 +81,22 @@ public:
     T GetLength() const override;
     void Reverse() override;
 
+    /// The centre (shared, not copied).
+    ///@{
     virtual void SetCenter(misc::qzAutoPointer<qz2dPoint<T>> center);
     virtual misc::qzAutoPointer<qz2dPoint<T>> GetCenter() const;
+    ///@}
+    /// Semi-axis along x, unchecked: box and length use its magnitude, and a negative value
+    /// puts the start point left of the centre.
+    ///@{
     virtual void SetA(const T& a);
     virtual T GetA() const;
+    ///@}
+    /// Semi-axis along y, unchecked: box and length use its magnitude.
+    ///@{
     virtual void SetB(const T& b);
     virtual T GetB() const;
+    ///@}
 
 private:
     misc::qzAutoPointer<qz2dPoint<T>> m_center;

@@ -13,6 +13,7 @@ namespace cadcam
 template <class T> class TESSAFORM_API qz2dContourTransformationFactory : public qz2dConstGeometryVisitor<T>
 {
 public:
+    /// A visitor appending the images under `matrix` (copied) to the shared `target`.
     qz2dContourTransformationFactory(misc::qzAutoPointer<qz2dContour<T>> target, const qzMatrix<T, 3, 3>& matrix);
     ~qz2dContourTransformationFactory() override;
 
@@ -32,6 +33,7 @@ public:
     void Visit(const qz2dPoint<T>&) const override;
     void Visit(const qz2dGeometry<T>&) const override;
 
+    /// The contour that receives the transformed elements.
     const misc::qzAutoPointer<qz2dContour<T>>& GetTarget() const { return m_target; }
 
 private:

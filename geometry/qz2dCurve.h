@@ -14,12 +14,17 @@ namespace cadcam
 template <class T> class TESSAFORM_API qz2dCurve : public qz2dGeometry<T>
 {
 public:
+    /// The curve's point at parameter t in [0, 1].
     using Function = std::function<qzTPoint2d<T>(const T& t)>;
 
     qz2dCurve();
+    /// The curve traced by `function`; without one, every evaluation throws "Not implemented".
     explicit qz2dCurve(Function function);
+    /// Copies the function and the direction of travel.
+    ///@{
     qz2dCurve(const qz2dCurve& other);
     qz2dCurve& operator=(const qz2dCurve& other);
+    ///@}
     ~qz2dCurve() override;
 
     void AcceptVisitor(const qz2dGeometryVisitor<T>& visitor) const override;
@@ -50,23 +55,32 @@ template <class T> class TESSAFORM_API qz2dSpline : public qz2dGeometry<T>
 {
 public:
     qz2dSpline();
+    /// The spline of `controlPoints`, in travel order.
     explicit qz2dSpline(std::vector<qzTPoint2d<T>> controlPoints);
+    /// Copies the control points.
+    ///@{
     qz2dSpline(const qz2dSpline& other);
     qz2dSpline& operator=(const qz2dSpline& other);
+    ///@}
     ~qz2dSpline() override;
 
     void AcceptVisitor(const qz2dGeometryVisitor<T>& visitor) const override;
     void AcceptVisitor(qz2dGeometryVisitor<T>& visitor) override;
     const qz2dBoundingBox<T>& GetBoundingBox() const override;
     /// "Accessing NULL pointer" without control points, as for an empty element pointer.
+    ///@{
     misc::qzAutoPointer<qz2dPoint<T>> GetStartPoint() const override;
     misc::qzAutoPointer<qz2dPoint<T>> GetEndPoint() const override;
+    ///@}
     bool IsContinuous(const T& tolerance) const override;
     T GetLength() const override;
     void Reverse() override;
 
+    /// The control points, in travel order.
+    ///@{
     const std::vector<qzTPoint2d<T>>& GetControlPoints() const { return m_controlPoints; }
     void SetControlPoints(std::vector<qzTPoint2d<T>> controlPoints);
+    ///@}
 
 private:
     std::vector<qzTPoint2d<T>> m_controlPoints;

@@ -15,6 +15,8 @@ namespace cadcam
 template <class T> class TESSAFORM_API qz2dGeometryPolygonizer : public qz2dConstGeometryVisitor<T>
 {
 public:
+    /// A polygonizer appending to the shared `output`, with chords at most `tolerance` (in the
+    /// elements' length unit) from their curves.
     qz2dGeometryPolygonizer(const T& tolerance, misc::qzAutoPointer<qz2dPolyLine<T>> output);
     ~qz2dGeometryPolygonizer() override;
 
@@ -31,7 +33,9 @@ public:
     void Visit(const qz2dPoint<T>&) const override;
     void Visit(const qz2dGeometry<T>&) const override;
 
+    /// The output polyline, shared with the caller who gave it.
     const misc::qzAutoPointer<qz2dPolyLine<T>>& GetPolyLine() const { return m_output; }
+    /// The chord tolerance given at construction.
     const T& GetTolerance() const { return m_tolerance; }
 
 private:

@@ -16,8 +16,10 @@ namespace intersect
 template <class T> class TESSAFORM_API qz2dGeometrySplit
 {
 public:
+    /// A list of pieces; each split appends its new elements to the end.
     using Pieces = std::list<misc::qzAutoPointer<cadcam::qz2dGeometry<T>>>;
 
+    /// Whether `p` lies strictly right of the cutter; a point on the cutter's line is left.
     static bool IsOnRightSide(const cadcam::qz2dLine<T>& cutter, const cadcam::qz2dPoint<T>& p);
 
     /// Cuts the line where it crosses the cutter segment; a line that only touches the cutter
@@ -34,12 +36,14 @@ public:
     static bool Split(const cadcam::qz2dArc<T>& arc, const cadcam::qz2dLine<T>& cutter, Pieces& left,
                       Pieces& right);
     /// Not offered: misc::qzException "Not Implemented yet".
+    ///@{
     static bool Split(const cadcam::qz2dEllipse<T>& ellipse, const cadcam::qz2dLine<T>& cutter, Pieces& left,
                       Pieces& right);
     static bool Split(const cadcam::qz2dParabola<T>& parabola, const cadcam::qz2dLine<T>& cutter,
                       Pieces& left, Pieces& right);
     static bool Split(const cadcam::qz2dSpline<T>& spline, const cadcam::qz2dLine<T>& cutter, Pieces& left,
                       Pieces& right);
+    ///@}
 
 private:
     static bool SplitArcUsing1Point(const cadcam::qz2dArc<T>& arc, const cadcam::qz2dPoint<T>& p,
@@ -61,12 +65,13 @@ template <class T, class ContourT>
 class TESSAFORM_API qz2dContourSplit : public cadcam::qz2dGeometryVisitor<T>
 {
 public:
+    /// What becomes of an element whose own split reports failure.
     enum SplitImpossibleOptions : int
     {
-        AddToFirst = 1,
-        AddToSecond = 2,
-        AddToBoth = 3,
-        DropGeometry = 4,
+        AddToFirst = 1,   ///< A copy goes to the first (left) target.
+        AddToSecond = 2,  ///< A copy goes to the second (right) target.
+        AddToBoth = 3,    ///< A copy goes to each target.
+        DropGeometry = 4, ///< The element is left out.
         /// misc::qzException "Split geoemtry impossible".
         ThrowIfImpossible = 5
     };
@@ -75,6 +80,7 @@ public:
     /// it.
     qz2dContourSplit(const cadcam::qz2dLine<T>& cutter, ContourT& first, ContourT& second,
                      SplitImpossibleOptions option);
+    /// Shares the targets of `other` and copies its cutter and option.
     qz2dContourSplit(const qz2dContourSplit& other);
     ~qz2dContourSplit() override;
 
@@ -101,14 +107,17 @@ public:
     void Visit(const cadcam::qz2dGeometry<T>&) const override;
     void Visit(cadcam::qz2dGeometry<T>&) override;
 
+    /// The option given at construction.
     SplitImpossibleOptions GetOption() const { return m_option; }
 
 protected:
     /// Applies the option to an element that could not be split: copies go to the chosen
     /// targets, or misc::qzException "Split geoemtry impossible" / "Unknown type of impossible
     /// split option".
+    ///@{
     void HandleImpossibleSplit(const cadcam::qz2dLine<T>& element) const;
     void HandleImpossibleSplit(const cadcam::qz2dArc<T>& element) const;
+    ///@}
 
 private:
     template <class E> void SplitElement(const E& element) const;

@@ -11,10 +11,13 @@ template <class T> class TESSAFORM_API qz2dLine : public qz2dGeometry<T>
 {
 public:
     qz2dLine();
+    /// The segment from `start` to `end`; both points are shared, not copied.
     qz2dLine(misc::qzAutoPointer<qz2dPoint<T>> start, misc::qzAutoPointer<qz2dPoint<T>> end);
     /// Shares the end points of `other`.
+    ///@{
     qz2dLine(const qz2dLine& other);
     qz2dLine& operator=(const qz2dLine& other);
+    ///@}
     ~qz2dLine() override;
 
     void AcceptVisitor(const qz2dGeometryVisitor<T>& visitor) const override;
@@ -26,8 +29,11 @@ public:
     T GetLength() const override;
     void Reverse() override;
 
+    /// Replaces the start or the end point with `point` (shared, not copied).
+    ///@{
     virtual void SetStartPoint(misc::qzAutoPointer<qz2dPoint<T>> point);
     virtual void SetEndPoint(misc::qzAutoPointer<qz2dPoint<T>> point);
+    ///@}
     /// Distance to the infinite line through the segment; not a number for a segment of
     /// length 0.
     virtual T GetDistanceToLine(const qz2dPoint<T>& p) const;
@@ -35,6 +41,7 @@ public:
     virtual T GetSquaredDistanceToSegment(const qz2dPoint<T>& p) const;
     /// Foot of the perpendicular on the infinite line, as a new point.
     virtual misc::qzAutoPointer<qz2dPoint<T>> ProjectPoint(const qz2dPoint<T>& p) const;
+    /// Distance to the segment: the square root of GetSquaredDistanceToSegment.
     virtual T GetDistanceToSegment(const qz2dPoint<T>& p) const;
 
 private:

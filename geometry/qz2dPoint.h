@@ -12,10 +12,16 @@ template <class T> class TESSAFORM_API qz2dPoint : public qz2dGeometry<T>
 {
 public:
     qz2dPoint();
+    /// The point at the given coordinates.
+    ///@{
     qz2dPoint(const T& x, const T& y);
     explicit qz2dPoint(const qzTPoint2d<T>& p);
+    ///@}
+    /// Copies the coordinates.
+    ///@{
     qz2dPoint(const qz2dPoint& other);
     qz2dPoint& operator=(const qz2dPoint& other);
+    ///@}
     ~qz2dPoint() override;
 
     void AcceptVisitor(const qz2dGeometryVisitor<T>& visitor) const override;
@@ -31,11 +37,16 @@ public:
     /// Euclidean distance.
     virtual T GetDistance(const qz2dPoint<T>& other) const;
 
+    /// One coordinate, read or set; setting marks the box for recomputation.
+    ///@{
     const T& x() const { return m_x; }
     const T& y() const { return m_y; }
     void x(const T& value);
     void y(const T& value);
+    ///@}
+    /// Sets both coordinates.
     void Set(const T& x, const T& y);
+    /// The coordinates as a plain value.
     qzTPoint2d<T> GetPoint() const { return qzTPoint2d<T>(m_x, m_y); }
     /// Exact comparison of both coordinates.
     bool IsEqual(const qz2dPoint<T>& other) const { return m_x == other.m_x && m_y == other.m_y; }

@@ -14,16 +14,21 @@ namespace cadcam
 template <class T> class TESSAFORM_API qz2dPolyLine : public qz2dContour<T>
 {
 public:
+    /// A vertex, shared with the segments that meet at it.
     using PointPtr = misc::qzAutoPointer<qz2dPoint<T>>;
+    /// The vertices in travel order.
     using PointList = std::vector<PointPtr>;
+    /// Read-only position in the vertex list.
     using point_iterator = typename PointList::const_iterator;
     using typename qz2dContour<T>::Member;
     using typename qz2dContour<T>::iterator;
 
     qz2dPolyLine();
     /// Copies both lists (sharing the vertices and segments).
+    ///@{
     qz2dPolyLine(const qz2dPolyLine& other);
     qz2dPolyLine& operator=(const qz2dPolyLine& other);
+    ///@}
     ~qz2dPolyLine() override;
 
     void AcceptVisitor(const qz2dGeometryVisitor<T>& visitor) const override;
@@ -57,11 +62,16 @@ public:
     virtual void CycleBeginPoint(point_iterator position);
     /// Refused: "PolyLine::Remove(). Usupported."
     virtual void Remove(iterator first, iterator last);
+    /// Number of vertices: one more than the segments, or 0 when empty.
     virtual std::size_t GetPointCount() const;
 
+    /// The vertices in travel order.
     const PointList& GetPoints() const { return m_points; }
+    /// The range of vertices in travel order.
+    ///@{
     point_iterator PointsBegin() const { return m_points.begin(); }
     point_iterator PointsEnd() const { return m_points.end(); }
+    ///@}
     /// Reserves room for `count` vertices.
     void ReservePoints(std::size_t count) { m_points.reserve(count); }
 

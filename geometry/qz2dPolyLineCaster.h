@@ -11,6 +11,7 @@ namespace cadcam
 template <class T> class TESSAFORM_API qz2dPolyLineCaster : public qz2dConstGeometryVisitor<T>
 {
 public:
+    /// Prepares to append `source` to `target` (which must outlive it) when `source` accepts it.
     qz2dPolyLineCaster(qz2dPolyLine<T>& target, misc::qzAutoPointer<qz2dGeometry<T>> source);
     ~qz2dPolyLineCaster() override;
 

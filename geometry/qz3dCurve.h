@@ -14,6 +14,8 @@ template <class T> class TESSAFORM_API qz3dArc : public qz3dGeometry<T>
 {
 public:
     qz3dArc();
+    /// The arc that turns `start` by `sweep` radians about `axis` through `center`; the axis is
+    /// used as given, so pass a unit vector.
     qz3dArc(const qzTPoint3d<T>& center, const qzTPoint3d<T>& axis, const qzTPoint3d<T>& start, const T& sweep);
     ~qz3dArc() override;
 
@@ -30,8 +32,11 @@ public:
 
     /// The point after turning the start point by `angle` (radians) about the axis.
     qzTPoint3d<T> GetPointAt(const T& angle) const;
+    /// A point of the rotation axis; the circle's centre when the start lies in its normal plane.
     const qzTPoint3d<T>& GetCenter() const { return m_center; }
+    /// The axis the arc turns about, as given.
     const qzTPoint3d<T>& GetAxis() const { return m_axis; }
+    /// Signed sweep in radians; positive turns counter-clockwise seen from the axis' tip.
     const T& GetSweep() const { return m_sweep; }
 
 private:
@@ -45,9 +50,11 @@ private:
 template <class T> class TESSAFORM_API qz3dCurve : public qz3dGeometry<T>
 {
 public:
+    /// The curve's point at parameter t in [0, 1].
     using Function = std::function<qzTPoint3d<T>(const T& t)>;
 
     qz3dCurve();
+    /// The curve traced by `function`; without one, every evaluation throws "Not implemented".
     explicit qz3dCurve(Function function);
     ~qz3dCurve() override;
 
@@ -74,6 +81,7 @@ template <class T> class TESSAFORM_API qz3dSpline : public qz3dGeometry<T>
 {
 public:
     qz3dSpline();
+    /// The spline of `controlPoints`, in travel order.
     explicit qz3dSpline(std::vector<qzTPoint3d<T>> controlPoints);
     ~qz3dSpline() override;
 
@@ -87,6 +95,7 @@ public:
     T GetLength() const override;
     void Reverse() override;
 
+    /// The control points, in travel order.
     const std::vector<qzTPoint3d<T>>& GetControlPoints() const { return m_controlPoints; }
 
 private:

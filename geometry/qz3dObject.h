@@ -91,11 +91,19 @@ template <class T> class TESSAFORM_API qz3dObject
 public:
     /// An empty box.
     qz3dObject();
+    /// Copies the box.
+    ///@{
     qz3dObject(const qz3dObject& other);
     qz3dObject& operator=(const qz3dObject& other);
+    ///@}
 
+    /// Calls the visitor's Visit for the object's family (geometry or mesh), const or
+    /// mutable as the object.
+    ///@{
     virtual void AcceptVisitor(const qz3dObjectVisitor<T>& visitor) const = 0;
     virtual void AcceptVisitor(qz3dObjectVisitor<T>& visitor) = 0;
+    ///@}
+    /// The box, recomputed first where the class computes it on demand.
     virtual const qz3dBoundingBox<T>& GetBoundingBox() const;
     virtual ~qz3dObject();
 
@@ -114,22 +122,32 @@ template <class T> class TESSAFORM_API qz3dGeometry : public qz3dObject<T>
 {
 public:
     qz3dGeometry();
+    /// Copies the box.
+    ///@{
     qz3dGeometry(const qz3dGeometry& other);
     qz3dGeometry& operator=(const qz3dGeometry& other);
+    ///@}
     ~qz3dGeometry() override;
 
     /// Visits as a qz3dGeometry.
+    ///@{
     void AcceptVisitor(const qz3dObjectVisitor<T>& visitor) const override;
     void AcceptVisitor(qz3dObjectVisitor<T>& visitor) override;
+    ///@}
     /// Calls the visitor's Visit for the element's own kind.
+    ///@{
     virtual void AcceptVisitor(const qz3dGeometryVisitor<T>& visitor) const;
     virtual void AcceptVisitor(qz3dGeometryVisitor<T>& visitor);
+    ///@}
     /// Empty for an empty contour.
     virtual misc::qzAutoPointer<qz3dPoint<T>> GetStartPoint() const = 0;
+    /// The end point (shared or a fresh copy, by kind); empty for an empty contour.
     virtual misc::qzAutoPointer<qz3dPoint<T>> GetEndPoint() const = 0;
     /// True for a single curve element, false for a point, computed for contours.
     virtual bool IsContinuous(const T& tolerance) const = 0;
+    /// Length along the element, never negative; 0 for a point.
     virtual T GetLength() const = 0;
+    /// Reverses the direction of travel in place.
     virtual void Reverse() = 0;
 };
 

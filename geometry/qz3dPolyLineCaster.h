@@ -10,6 +10,7 @@ namespace cadcam
 template <class T> class TESSAFORM_API qz3dPolyLineCaster : public qz3dConstGeometryVisitor<T>
 {
 public:
+    /// Prepares to append `source` to `target` (which must outlive it) when `source` accepts it.
     qz3dPolyLineCaster(qz3dPolyLine<T>& target, misc::qzAutoPointer<qz3dGeometry<T>> source);
     ~qz3dPolyLineCaster() override;
 

@@ -20,11 +20,14 @@ public:
     /// True for the 3x3 and 4x4 transformation matrices.
     bool IsHomogenous() const;
 
+    /// View of row `row` (unchecked), so that `m[i][j]` is element (i, j).
+    ///@{
     misc::qzRealArrayRowl<T, C> operator[](unsigned long row) { return misc::qzRealArray2Drc<T, R, C>::operator[](row); }
     misc::qzRealArrayRowl<const T, C> operator[](unsigned long row) const
     {
         return misc::qzRealArray2Drc<T, R, C>::operator[](row);
     }
+    ///@}
 };
 
 /// The ordinary matrix product.
@@ -36,14 +39,19 @@ TESSAFORM_API qzMatrix<T, R, C> operator*(const qzMatrix<T, R, K>& a, const qzMa
 template <class T> class TESSAFORM_API qzMatrixTransformationsFactory
 {
 public:
+    /// Counter-clockwise rotation by `angle` about the origin.
     static qzMatrix<T, 3, 3> Create2dRotation(const T& angle);
+    /// Translation by `offset`.
     static qzMatrix<T, 3, 3> Create2dTranslation(const qzTPoint2d<T>& offset);
     /// Rotation about an axis through the origin; the axis is used as given (pass a unit vector).
     static qzMatrix<T, 4, 4> Create3dRotation(const qzTPoint3d<T>& axis, const T& angle);
     /// Rotation about the axis through `point`.
     static qzMatrix<T, 4, 4> Create3dRotation(const qzTPoint3d<T>& axis, const qzTPoint3d<T>& point, const T& angle);
+    /// Translation by `offset`.
     static qzMatrix<T, 4, 4> Create3dTranslation(const qzTPoint3d<T>& offset);
+    /// Rotates `p` in place by `angle` about the axis through `point` (axis used as given).
     static void Rotate3dPoint(qzTPoint3d<T>& p, const qzTPoint3d<T>& axis, const qzTPoint3d<T>& point, const T& angle);
+    /// Moves `p` in place by `distance` times `direction` (not normalized here).
     static void Translate3dPoint(qzTPoint3d<T>& p, const qzTPoint3d<T>& direction, const T& distance);
     /// `count` frames from `from` (t = 0) towards `to` (never reached), t = i / count: origins,
     /// third and second columns interpolated linearly, the first column their cross product.

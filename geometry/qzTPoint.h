@@ -10,21 +10,28 @@ template <class T> class TESSAFORM_API qzTPoint2d
 {
 public:
     qzTPoint2d() : m_c{T(0), T(0)} {}
+    /// The point (x, y).
     qzTPoint2d(const T& x, const T& y) : m_c{x, y} {}
     /// From a pointer to two values.
     explicit qzTPoint2d(const T* xy) : m_c{xy[0], xy[1]} {}
 
+    /// One coordinate, read or set.
+    ///@{
     const T& x() const { return m_c[0]; }
     const T& y() const { return m_c[1]; }
     void x(const T& value) { m_c[0] = value; }
     void y(const T& value) { m_c[1] = value; }
+    ///@}
 
+    /// Takes the coordinates from a pointer to two values.
     qzTPoint2d& operator=(const T* xy)
     {
         m_c[0] = xy[0];
         m_c[1] = xy[1];
         return *this;
     }
+    /// Adds or subtracts `p` coordinate by coordinate, in place.
+    ///@{
     qzTPoint2d& operator+=(const qzTPoint2d& p)
     {
         m_c[0] += p.m_c[0];
@@ -37,6 +44,9 @@ public:
         m_c[1] -= p.m_c[1];
         return *this;
     }
+    ///@}
+    /// Multiplies or divides every coordinate by `s`, in place (no check for 0).
+    ///@{
     qzTPoint2d& operator*=(const T& s)
     {
         m_c[0] *= s;
@@ -49,8 +59,10 @@ public:
         m_c[1] /= s;
         return *this;
     }
+    ///@}
     /// Exact comparison of both coordinates.
     bool operator==(const qzTPoint2d& p) const { return m_c[0] == p.m_c[0] && m_c[1] == p.m_c[1]; }
+    /// True when either coordinate differs (exact comparison).
     bool operator!=(const qzTPoint2d& p) const { return !(*this == p); }
 
     /// Length, without overflow for large coordinates.
@@ -62,8 +74,11 @@ public:
     /// A normalized copy; qzcadcamException 2189 for (0, 0).
     qzTPoint2d Normalized() const;
 
+    /// Pointer to x, followed by y.
+    ///@{
     operator T*() { return m_c; }
     operator const T*() const { return m_c; }
+    ///@}
 
 private:
     T m_c[2];
@@ -74,17 +89,22 @@ template <class T> class TESSAFORM_API qzTPoint3d
 {
 public:
     qzTPoint3d() : m_c{T(0), T(0), T(0)} {}
+    /// The point (x, y, z).
     qzTPoint3d(const T& x, const T& y, const T& z) : m_c{x, y, z} {}
     /// From a pointer to three values.
     explicit qzTPoint3d(const T* xyz) : m_c{xyz[0], xyz[1], xyz[2]} {}
 
+    /// One coordinate, read or set.
+    ///@{
     const T& x() const { return m_c[0]; }
     const T& y() const { return m_c[1]; }
     const T& z() const { return m_c[2]; }
     void x(const T& value) { m_c[0] = value; }
     void y(const T& value) { m_c[1] = value; }
     void z(const T& value) { m_c[2] = value; }
+    ///@}
 
+    /// Takes the coordinates from a pointer to three values.
     qzTPoint3d& operator=(const T* xyz)
     {
         m_c[0] = xyz[0];
@@ -92,6 +112,8 @@ public:
         m_c[2] = xyz[2];
         return *this;
     }
+    /// Adds or subtracts `p` coordinate by coordinate, in place.
+    ///@{
     qzTPoint3d& operator+=(const qzTPoint3d& p)
     {
         m_c[0] += p.m_c[0];
@@ -106,6 +128,9 @@ public:
         m_c[2] -= p.m_c[2];
         return *this;
     }
+    ///@}
+    /// Multiplies or divides every coordinate by `s`, in place (no check for 0).
+    ///@{
     qzTPoint3d& operator*=(const T& s)
     {
         m_c[0] *= s;
@@ -120,23 +145,29 @@ public:
         m_c[2] /= s;
         return *this;
     }
+    ///@}
     /// Exact comparison of every coordinate.
     bool operator==(const qzTPoint3d& p) const
     {
         return m_c[0] == p.m_c[0] && m_c[1] == p.m_c[1] && m_c[2] == p.m_c[2];
     }
+    /// True when any coordinate differs (exact comparison).
     bool operator!=(const qzTPoint3d& p) const { return !(*this == p); }
 
     /// Length.
     T operator~() const;
+    /// Squared length.
     T Length2() const { return m_c[0] * m_c[0] + m_c[1] * m_c[1] + m_c[2] * m_c[2]; }
     /// Normalizes in place and returns the point; qzcadcamException 2189 for (0, 0, 0).
     qzTPoint3d& Normalize();
     /// A normalized copy; qzcadcamException 2189 for (0, 0, 0).
     qzTPoint3d Normalized() const;
 
+    /// Pointer to x, followed by y and z.
+    ///@{
     operator T*() { return m_c; }
     operator const T*() const { return m_c; }
+    ///@}
 
 private:
     T m_c[3];
@@ -183,6 +214,7 @@ template <class T> qzTPoint3d<T> Cross(const qzTPoint3d<T>& a, const qzTPoint3d<
 /// Distance helpers over a point type.
 template <class P> class qzTPointUtils;
 
+/// Distance helpers over 3D points of T (float or double).
 template <class T> class TESSAFORM_API qzTPointUtils<qzTPoint3d<T>>
 {
 public:

@@ -29,6 +29,7 @@ public:
 class TESSAFORM_API qzLocaleDefault : public qzLocaleIntf
 {
 public:
+    /// The message source the default locale reads its texts from.
     enum qzUsesResources : int
     {
         RESOURCE_FILE = 0,   ///< misc::qzResource
@@ -39,12 +40,15 @@ public:
     /// the exception's message on a new line.
     std::string GetMsg(const std::string& fallback, unsigned number) const override;
 
+    /// English name of the language of the user's default locale; "English" for C or POSIX.
     static std::string GetUserLocaleLanguage();
+    /// English name of the language of the system's default locale.
     static std::string GetSystemLocaleLanguage();
     /// "English".
     static std::string GetQZDefaultLocaleLanguage();
     /// Sets the C runtime locale of every category.
     static void SetLocale(const std::string& name);
+    /// Where GetMsg reads: the kind GlobalSetFile last gave a file, RESOURCE_FILE until then.
     static qzUsesResources GetLastUsedResource();
     /// Sets the file of the given resource kind when it has none yet or `force` is set, and
     /// makes that kind the last used; "Enum value undefined. Please revisit code." for another kind.
@@ -62,11 +66,16 @@ public:
     /// The current locale; empty until the first GetInstance, which installs a qzLocaleDefault.
     static misc::qzAutoPointer<qzLocaleIntf> instance;
 
+    /// The current locale, installing a qzLocaleDefault when there is none. Not locked: meant
+    /// for the thread that owns the user interface.
     static misc::qzAutoPointer<qzLocaleIntf> GetInstance();
+    /// Makes `locale` (shared) the current locale; an empty pointer brings the default back.
     static void SetInstance(const misc::qzAutoPointer<qzLocaleIntf>& locale);
+    /// Shows `text` through the current locale's MsgBox.
     static void MsgBox(const std::string& text);
     /// Shows the text the current locale finds for `number` (`text` when none).
     static void MsgBox(const std::string& text, unsigned number);
+    /// The current locale's text for `number`, or `fallback` when it has none.
     static std::string GetMsg(const std::string& fallback, unsigned number);
 };
 } // namespace interact

@@ -55,11 +55,14 @@ TESSAFORM_API void AdviseHugePages(void* block, std::size_t bytes);
 /// already backed (huge pages where the system offers them), or null on failure. Release it
 /// with ReleaseCommittedBlock and the same size.
 TESSAFORM_API void* CommitBlock(std::size_t bytes);
+/// Gives a block from CommitBlock back to the system; `bytes` is the size it was asked for.
+/// Null is ignored.
 TESSAFORM_API void ReleaseCommittedBlock(void* block, std::size_t bytes);
 
 /// Private-heap memory (Windows: a heap of this library's own; POSIX: the C heap); null on
 /// failure.
 TESSAFORM_API void* HeapAllocate(std::size_t bytes);
+/// Frees a block of HeapAllocate; null is ignored.
 TESSAFORM_API void HeapRelease(void* block);
 
 /// Receiver of message-box texts.
@@ -81,9 +84,13 @@ public:
 #if defined(_WIN32)
     CriticalSection();
     ~CriticalSection();
+    /// Lockable operations: `lock` waits until the section is free and takes it, `unlock` frees
+    /// it, `try_lock` takes it only if it is free and says whether it did.
+    ///@{
     void lock();
     void unlock();
     bool try_lock();
+    ///@}
 
 private:
     // The CRITICAL_SECTION itself, opaque here so that windows.h stays inside platform/.
@@ -91,9 +98,13 @@ private:
 #else
     // Inline: the node pool takes the lock once per node.
     CriticalSection() = default;
+    /// Lockable operations: `lock` waits until the section is free and takes it, `unlock` frees
+    /// it, `try_lock` takes it only if it is free and says whether it did.
+    ///@{
     void lock() { m_mutex.lock(); }
     void unlock() { m_mutex.unlock(); }
     bool try_lock() { return m_mutex.try_lock(); }
+    ///@}
 
 private:
     std::mutex m_mutex;
