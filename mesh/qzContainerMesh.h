@@ -82,27 +82,26 @@ public:
     unsigned GetNumberOfPoints() const;
     /// Number of triangles.
     unsigned GetNumberOfTriangles() const;
-    /// The point list; the mutable form edits it in place (normals are not recomputed).
-    ///@{
+    /// The point list.
     const std::vector<Point>& GetPoints() const { return *m_points; }
+    /// The point list, to edit in place (normals are not recomputed).
     std::vector<Point>& GetPoints() { return *m_points; }
-    ///@}
-    /// The triangle list; the mutable form edits it in place (indices are not checked).
-    ///@{
+    /// The triangle list.
     const std::vector<qzTTriangle>& GetTriangles() const { return *m_triangles; }
+    /// The triangle list, to edit in place (indices are not checked).
     std::vector<qzTTriangle>& GetTriangles() { return *m_triangles; }
-    ///@}
     /// A further reference to the shared point list: changes through it show in this mesh.
     misc::qzAutoPointer<std::vector<Point>> GetPointsAutoPointer() const { return m_points; }
     /// A further reference to the shared triangle list: changes through it show in this mesh.
     misc::qzAutoPointer<std::vector<qzTTriangle>> GetTrianglesAutoPointer() const { return m_triangles; }
-    /// Iterators over the point list.
-    ///@{
+    /// Start of the point list.
     typename std::vector<Point>::const_iterator GetPointsBegin() const { return m_points->begin(); }
+    /// End of the point list.
     typename std::vector<Point>::const_iterator GetPointsEnd() const { return m_points->end(); }
+    /// Start of the point list, to edit the points in place.
     typename std::vector<Point>::iterator GetPointsBegin() { return m_points->begin(); }
+    /// End of the point list, to edit the points in place.
     typename std::vector<Point>::iterator GetPointsEnd() { return m_points->end(); }
-    ///@}
 
     /// qzIdxRangeException<unsigned> for an index at or beyond the number of points.
     const Point& GetPoint(unsigned index) const;
@@ -116,16 +115,18 @@ public:
     /// Corner `corner` (0 to 2) of a triangle; qzIdxRangeException<unsigned> for a triangle
     /// index out of range or a corner above 2.
     const Point& GetTriangleVertexData(unsigned triangle, unsigned corner) const;
-    /// A copy of corner 0, 1 or 2 of a triangle, checked as GetTriangleVertexData (the Data and
-    /// Position forms are the same).
-    ///@{
+    /// A copy of corner 0 of a triangle, checked as GetTriangleVertexData.
     Point GetTriangleFirstVertexData(unsigned triangle) const;
+    /// A copy of corner 1 of a triangle, checked as GetTriangleVertexData.
     Point GetTriangleSecondVertexData(unsigned triangle) const;
+    /// A copy of corner 2 of a triangle, checked as GetTriangleVertexData.
     Point GetTriangleThirdVertexData(unsigned triangle) const;
+    /// Same as GetTriangleFirstVertexData.
     Point GetTriangleFirstVertexPosition(unsigned triangle) const;
+    /// Same as GetTriangleSecondVertexData.
     Point GetTriangleSecondVertexPosition(unsigned triangle) const;
+    /// Same as GetTriangleThirdVertexData.
     Point GetTriangleThirdVertexPosition(unsigned triangle) const;
-    ///@}
     /// Half the length of (P2 - P1) x (P0 - P1).
     T GetTriangleArea(unsigned triangle) const;
 

@@ -133,10 +133,9 @@ protected:
     }
     /// Whether the parse loop reads another line; false stops it before the next line. The flag
     /// is not reset by Parse.
-    ///@{
     void SetContinue(bool value) { m_continue = value; }
+    /// Whether the parse loop will read another line (see SetContinue).
     bool GetContinue() const { return m_continue; }
-    ///@}
 
 private:
     qzAutoPointer<File> m_state;

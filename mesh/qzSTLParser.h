@@ -105,7 +105,7 @@ private:
     misc::qzStringTokenizer m_words;
 };
 
-/// "endloop": closes the loop and turns its three vertices into a triangle.
+/// "endloop": closes the loop of the current facet (see qzSTLFile::CloseFacet).
 template <class T> class TESSAFORM_API qzParserCmdEndLoop : public misc::qzParserCommand<qzSTLFile<T>>
 {
 public:

@@ -27,11 +27,10 @@ public:
     using ListPosition = typename List::iterator;
 
     template <bool Const> class Iterator;
-    /// Forward iterators over the flat sequence of moves.
-    ///@{
+    /// Forward iterator over the flat sequence of moves.
     using iterator = Iterator<false>;
+    /// Forward iterator over the flat sequence of moves, read-only.
     using const_iterator = Iterator<true>;
-    ///@}
 
     /// Walks every move of every sub-container in order; empty sub-containers are skipped.
     /// Every iterator but end() designates a move. The inner iterator is held by value (no
@@ -130,8 +129,8 @@ public:
 
     qzCollectionOfContainers() = default;
     /// Copies the list of sub-containers; the sub-containers themselves are shared.
-    ///@{
     qzCollectionOfContainers(const qzCollectionOfContainers&) = default;
+    /// Replaces the list of sub-containers by a copy of the other's; they are shared.
     qzCollectionOfContainers& operator=(const qzCollectionOfContainers& other)
     {
         if (this != &other)
@@ -141,17 +140,17 @@ public:
         }
         return *this;
     }
-    ///@}
     virtual ~qzCollectionOfContainers() = default;
 
-    /// The flat sequence of moves, from the first move of the first non-empty sub-container;
+    /// The first move of the first non-empty sub-container (end() when there is none);
     /// "Accessing NULL pointer" for a null sub-container met on the way.
-    ///@{
     iterator begin() { return iterator(MutableList().begin(), this); }
+    /// Past the last move.
     iterator end() { return iterator(GetEndOfCollection(), this); }
+    /// The first move, read-only; as the mutable begin().
     const_iterator begin() const { return const_iterator(MutableList().begin(), this); }
+    /// Past the last move, read-only.
     const_iterator end() const { return const_iterator(GetEndOfCollection(), this); }
-    ///@}
 
     /// Number of moves in all sub-containers.
     unsigned size() const
@@ -199,10 +198,9 @@ protected:
     }
 
     /// The list of sub-containers itself, for the levels built on the collection.
-    ///@{
     List& GetContainers() { return m_containers; }
+    /// The list of sub-containers itself, read-only.
     const List& GetContainers() const { return m_containers; }
-    ///@}
 
 private:
     template <bool> friend class Iterator;

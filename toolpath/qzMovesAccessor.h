@@ -10,6 +10,7 @@
 
 namespace cadcam
 {
+/// The shared moves of a section, in order.
 using qzMoveList = std::list<misc::qzAutoPointer<qzCNCMove>>;
 
 namespace detail
@@ -99,27 +100,26 @@ class qzMovesAccessor : protected C, public detail::qzMoveSequenceOps<qzMovesAcc
 public:
     /// A shared move.
     using Move = misc::qzAutoPointer<qzCNCMove>;
-    /// Iterators over every move of every sub-container, in order.
-    ///@{
+    /// Iterator over every move of every sub-container, in order.
     using iterator = typename C::iterator;
+    /// Iterator over every move of every sub-container, in order, read-only.
     using const_iterator = typename C::const_iterator;
-    ///@}
 
     qzMovesAccessor() = default;
     /// Copies the list of sub-containers; the sub-containers are shared, not duplicated.
-    ///@{
     qzMovesAccessor(const qzMovesAccessor&) = default;
+    /// Replaces the list of sub-containers by a copy of the other's; they are shared.
     qzMovesAccessor& operator=(const qzMovesAccessor&) = default;
-    ///@}
     ~qzMovesAccessor() override = default;
 
-    /// The flat sequence of moves across all sub-containers, empty ones skipped.
-    ///@{
+    /// The first move across all sub-containers, empty ones skipped.
     iterator GetMovesBegin() { return C::begin(); }
+    /// Past the last move.
     iterator GetMovesEnd() { return C::end(); }
+    /// The first move, read-only.
     const_iterator GetMovesBegin() const { return C::begin(); }
+    /// Past the last move, read-only.
     const_iterator GetMovesEnd() const { return C::end(); }
-    ///@}
     /// Number of moves in all sub-containers.
     unsigned long GetMovesCount() const { return C::size(); }
     /// True when there is no move at all.
