@@ -20,18 +20,28 @@ class TESSAFORM_API qzStringTokenizer
 public:
     /// Delimiter " " (one space) and the double quote as the only quote sign.
     qzStringTokenizer();
+    /// Each character of `delimiters` splits words; each of `nbSigns` opens and closes quoting.
     qzStringTokenizer(const std::string& delimiters, const std::string& nbSigns);
 
+    /// Replaces the delimiter characters; the words already parsed stay.
     void SetDelimiters(const std::string& delimiters);
+    /// Replaces the quote signs; the words already parsed stay.
     void SetNBSigns(const std::string& nbSigns);
+    /// Replaces the words with those of `text`; an unclosed quote runs to the end of the text.
     void Parse(const std::string& text);
+    /// Drops the words.
     void Reset() { m_tokens.clear(); }
+    /// Number of words of the last parse.
     unsigned GetSize() const { return static_cast<unsigned>(m_tokens.size()); }
     /// std::out_of_range ("invalid vector<T> subscript") at or beyond the size.
     const std::string& operator[](unsigned long index) const;
+    /// The words of the last parse, in text order; valid until the next Parse or Reset.
     const std::vector<std::string>& GetTokens() const { return m_tokens; }
+    /// Iterators over the words of the last parse.
+    ///@{
     std::vector<std::string>::const_iterator GetTokenBegin() const { return m_tokens.begin(); }
     std::vector<std::string>::const_iterator GetTokenEnd() const { return m_tokens.end(); }
+    ///@}
 
 private:
     void Classify();
@@ -61,10 +71,13 @@ public:
 template <class File> class qzParser
 {
 public:
+    /// A parser that hands `state` (shared, not copied) to every command it runs.
     explicit qzParser(qzAutoPointer<File> state) : m_state(std::move(state)) {}
     virtual ~qzParser() = default;
 
+    /// Registers the keyword commands; called by Parse after OnBeginParse.
     virtual void RegisterCommands() { throw qzParserException(qzParserException::NOT_IMPLEMENTED); }
+    /// Called first by Parse, with the stream about to be read; does nothing by default.
     virtual void OnBeginParse(std::istream&) {}
     /// The parse loop.
     virtual void Parse(std::istream& stream)
@@ -97,14 +110,19 @@ public:
         }
         OnEndParse();
     }
+    /// Called with the line and its number when no command is registered for its keyword.
     virtual void OnUnknownKeyword(const std::string&, const unsigned&)
     {
         throw qzParserException(qzParserException::UNKNOWN_KEYWORD);
     }
+    /// Called once the loop has ended (end of stream or a stop); not called after an error.
     virtual void OnEndParse() {}
+    /// Called for every line read, skipped ones included, before it is looked at.
     virtual void OnNewLine() {}
+    /// Called after each line that reached a command or OnUnknownKeyword and returned.
     virtual void OnCommandDone() {}
 
+    /// The parse state shared with the commands.
     const qzAutoPointer<File>& GetState() const { return m_state; }
 
 protected:
@@ -113,7 +131,10 @@ protected:
     {
         m_commands[keyword] = std::move(command);
     }
+    /// Whether the parse loop reads another line; false stops it before the next line. The flag
+    /// is not reset by Parse.
     void SetContinue(bool value) { m_continue = value; }
+    /// Whether the parse loop will read another line (see SetContinue).
     bool GetContinue() const { return m_continue; }
 
 private:

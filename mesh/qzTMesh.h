@@ -15,12 +15,16 @@ template <class T>
 class TESSAFORM_API qzTMesh : public qzContainerMesh<T, qzTPoint3d<T>, qzTPoint3d<T>>, public qz3dObject<T>
 {
 public:
+    /// The indexed mesh this object extends.
     using Base = qzContainerMesh<T, qzTPoint3d<T>, qzTPoint3d<T>>;
     using typename Base::qzTTriangle;
     using typename Base::Units;
 
+    /// An empty mesh in the given units.
     explicit qzTMesh(const Units& units);
+    /// Copies both lists unchanged (no welding).
     qzTMesh(const std::vector<qzTPoint3d<T>>& points, const std::vector<qzTTriangle>& triangles, const Units& units);
+    /// Shares the given lists.
     qzTMesh(misc::qzAutoPointer<std::vector<qzTPoint3d<T>>> points,
             misc::qzAutoPointer<std::vector<qzTTriangle>> triangles, const Units& units);
     /// Copies the mesh; the cached box starts empty.
@@ -34,11 +38,15 @@ public:
     /// Copies the mesh; the cached box stays as it was.
     qzTMesh& operator=(const Base& mesh);
 
+    /// Calls the visitor's Visit for a mesh.
+    ///@{
     void AcceptVisitor(const qz3dObjectVisitor<T>& visitor) const override;
     void AcceptVisitor(qz3dObjectVisitor<T>& visitor) override;
+    ///@}
     /// The cached box (see the caching contract above); the box of the triangles' corners when
     /// computed, the empty box for a mesh without triangles.
     const qz3dBoundingBox<T>& GetBoundingBox() const override;
+    /// Overwrites the cached box; it is kept unless it is empty or has no extent.
     void SetBoundingBox(const qz3dBoundingBox<T>& box);
 };
 

@@ -23,6 +23,7 @@ namespace cadcam
 template <class T, class Point, class Normal> class TESSAFORM_API qzTSTLTranslator
 {
 public:
+    /// The mesh type read and written.
     using Mesh = qzContainerMesh<T, Point, Normal>;
 
     /// qzSTLParserException 3500 for a missing file, 3508 for a file that cannot be opened, 3511
@@ -40,6 +41,8 @@ public:
     static void WriteSTL(const misc::qzFileName& fileName, const Mesh& mesh, bool binary);
     /// Throws qzmiscException 2149 when the stream has failed at the end.
     static void WriteSTLAscii(std::ostream& stream, const Mesh& mesh);
+    /// Writes binary STL (coordinates and normals rounded to single precision); a failing write
+    /// throws qzmiscException 2149.
     static void WriteSTLBinary(misc::qzStdOutputStream& stream, const Mesh& mesh);
     /// Whether ReadSTL would read the file as binary STL (its detection, with its errors:
     /// 3500 for a missing file, 3511 for a binary size that does not match the count).

@@ -17,13 +17,19 @@ namespace misc
 template <class List> class qzCollectionOfContainers
 {
 public:
+    /// A shared move, the element of the flat sequence.
     using Move = qzAutoPointer<cadcam::qzCNCMove>;
+    /// The shared pointer to one sub-container, as the list holds it.
     using SubPointer = typename List::value_type;
+    /// The sub-container type: a move list or another collection.
     using Sub = std::remove_reference_t<decltype(*std::declval<SubPointer>())>;
+    /// A position in the list of sub-containers.
     using ListPosition = typename List::iterator;
 
     template <bool Const> class Iterator;
+    /// Forward iterator over the flat sequence of moves.
     using iterator = Iterator<false>;
+    /// Forward iterator over the flat sequence of moves, read-only.
     using const_iterator = Iterator<true>;
 
     /// Walks every move of every sub-container in order; empty sub-containers are skipped.
@@ -32,15 +38,22 @@ public:
     template <bool Const> class Iterator
     {
     public:
+        /// The iterator inside one sub-container (const for a const iterator).
         using SubIterator = std::conditional_t<Const, typename Sub::const_iterator, typename Sub::iterator>;
+        /// The collection walked (const for a const iterator).
         using Collection = std::conditional_t<Const, const qzCollectionOfContainers, qzCollectionOfContainers>;
+        /// Standard iterator traits: a forward iterator over shared moves.
+        ///@{
         using iterator_category = std::forward_iterator_tag;
         using value_type = Move;
         using difference_type = std::ptrdiff_t;
         using reference = std::conditional_t<Const, const Move&, Move&>;
         using pointer = std::conditional_t<Const, const Move*, Move*>;
+        ///@}
 
         Iterator() = default;
+        /// At `inner` of the sub-container at `position` (its first move when `inner` is absent),
+        /// moved on past empty sub-containers. "Accessing NULL pointer" for a null sub-container.
         Iterator(ListPosition position, Collection* collection, std::optional<SubIterator> inner = std::nullopt)
             : m_position(position), m_collection(collection), m_inner(std::move(inner))
         {
@@ -55,9 +68,14 @@ public:
                 m_inner.emplace(*other.m_inner);
         }
 
+        /// The designated move; not for end().
+        ///@{
         reference operator*() const { return **m_inner; }
         pointer operator->() const { return &**m_inner; }
+        ///@}
 
+        /// Steps to the next move, skipping empty sub-containers; not for end().
+        ///@{
         Iterator& operator++()
         {
             ++*m_inner;
@@ -70,6 +88,7 @@ public:
             ++*this;
             return old;
         }
+        ///@}
 
         friend bool operator==(const Iterator& a, const Iterator& b)
         {
@@ -109,7 +128,9 @@ public:
     };
 
     qzCollectionOfContainers() = default;
+    /// Copies the list of sub-containers; the sub-containers themselves are shared.
     qzCollectionOfContainers(const qzCollectionOfContainers&) = default;
+    /// Replaces the list of sub-containers by a copy of the other's; they are shared.
     qzCollectionOfContainers& operator=(const qzCollectionOfContainers& other)
     {
         if (this != &other)
@@ -121,9 +142,14 @@ public:
     }
     virtual ~qzCollectionOfContainers() = default;
 
+    /// The first move of the first non-empty sub-container (end() when there is none);
+    /// "Accessing NULL pointer" for a null sub-container met on the way.
     iterator begin() { return iterator(MutableList().begin(), this); }
+    /// Past the last move.
     iterator end() { return iterator(GetEndOfCollection(), this); }
+    /// The first move, read-only; as the mutable begin().
     const_iterator begin() const { return const_iterator(MutableList().begin(), this); }
+    /// Past the last move, read-only.
     const_iterator end() const { return const_iterator(GetEndOfCollection(), this); }
 
     /// Number of moves in all sub-containers.
@@ -138,7 +164,10 @@ public:
     /// True when no sub-container holds a move.
     bool empty() const { return begin() == end(); }
 
+    /// Appends at the end of the last sub-container, through the virtual insert.
     void push_back(const Move& move) { insert(end(), move); }
+    /// Inserts before the first move (at the end of the last sub-container when there is no
+    /// move), through the virtual insert.
     virtual void push_front(const Move& move) { insert(begin(), move); }
 
     /// Inserts before `position` (at the end of the last sub-container for end()).
@@ -160,13 +189,17 @@ public:
     }
 
 protected:
+    /// Position of the sub-container that holds the move at `position`.
     ListPosition GetContainer(const const_iterator& position) const { return position.GetContainerPosition(); }
+    /// A copy of `position`'s iterator inside its sub-container; absent for end().
     std::optional<typename const_iterator::SubIterator> GetValue(const const_iterator& position) const
     {
         return position.GetInner();
     }
 
+    /// The list of sub-containers itself, for the levels built on the collection.
     List& GetContainers() { return m_containers; }
+    /// The list of sub-containers itself, read-only.
     const List& GetContainers() const { return m_containers; }
 
 private:

@@ -6,6 +6,8 @@
 
 #include <cstddef>
 
+/// Allocator of the process's private heap for the axis values of enriched posted moves; each
+/// call holds the allocator's lock, so one allocator may serve several threads.
 class TESSAFORM_API qzHeapAllocator
 {
 public:

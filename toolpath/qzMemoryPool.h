@@ -28,7 +28,9 @@ public:
     /// "Failed to allocate memory" when no block can be made.
     void* Alloc(unsigned size);
 
+    /// Size of a node in bytes, as given at construction.
     std::uint32_t GetNodeSize() const { return m_nodeSize; }
+    /// Number of nodes in each block, as given at construction.
     std::uint32_t GetNodesPerBlock() const { return m_nodesPerBlock; }
     /// Number of blocks made so far.
     std::size_t GetBlockCount() const;

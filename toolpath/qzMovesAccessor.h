@@ -10,6 +10,7 @@
 
 namespace cadcam
 {
+/// The shared moves of a section, in order.
 using qzMoveList = std::list<misc::qzAutoPointer<qzCNCMove>>;
 
 namespace detail
@@ -97,28 +98,43 @@ template <class C>
 class qzMovesAccessor : protected C, public detail::qzMoveSequenceOps<qzMovesAccessor<C>>
 {
 public:
+    /// A shared move.
     using Move = misc::qzAutoPointer<qzCNCMove>;
+    /// Iterator over every move of every sub-container, in order.
     using iterator = typename C::iterator;
+    /// Iterator over every move of every sub-container, in order, read-only.
     using const_iterator = typename C::const_iterator;
 
     qzMovesAccessor() = default;
+    /// Copies the list of sub-containers; the sub-containers are shared, not duplicated.
     qzMovesAccessor(const qzMovesAccessor&) = default;
+    /// Replaces the list of sub-containers by a copy of the other's; they are shared.
     qzMovesAccessor& operator=(const qzMovesAccessor&) = default;
     ~qzMovesAccessor() override = default;
 
+    /// The first move across all sub-containers, empty ones skipped.
     iterator GetMovesBegin() { return C::begin(); }
+    /// Past the last move.
     iterator GetMovesEnd() { return C::end(); }
+    /// The first move, read-only.
     const_iterator GetMovesBegin() const { return C::begin(); }
+    /// Past the last move, read-only.
     const_iterator GetMovesEnd() const { return C::end(); }
+    /// Number of moves in all sub-containers.
     unsigned long GetMovesCount() const { return C::size(); }
     /// True when there is no move at all.
     bool IsEmpty() const { return C::empty(); }
 
+    /// Appends the move (shared) at the end of the last sub-container, made first when missing.
     virtual void PushBackMove(const Move& move) { C::push_back(move); }
+    /// Inserts the move (shared) before the first move; into the last sub-container, made first
+    /// when missing, when there is no move.
     virtual void PushFrontMove(const Move& move) { this->push_front(move); }
+    /// Inserts the move (shared) before `position` (GetMovesEnd() appends); returns its position.
     iterator InsertMove(iterator& position, const Move& move) { return this->insert(position, move); }
 
 protected:
+    /// Makes sure a sub-container exists (AssureSpace4Move), then inserts as the collection does.
     iterator insert(const iterator& position, const Move& move) override
     {
         AssureSpace4Move();
@@ -137,27 +153,44 @@ template <>
 class qzMovesAccessor<qzMoveList> : protected qzMoveList, public detail::qzMoveSequenceOps<qzMovesAccessor<qzMoveList>>
 {
 public:
+    /// A shared move.
     using Move = misc::qzAutoPointer<qzCNCMove>;
+    /// Iterators over the moves, in order.
+    ///@{
     using iterator = qzMoveList::iterator;
     using const_iterator = qzMoveList::const_iterator;
+    ///@}
 
     qzMovesAccessor() = default;
+    /// Copies the list of moves; the moves themselves are shared, not duplicated.
+    ///@{
     qzMovesAccessor(const qzMovesAccessor&) = default;
     qzMovesAccessor& operator=(const qzMovesAccessor&) = default;
+    ///@}
     virtual ~qzMovesAccessor() = default;
 
+    /// The moves in order.
+    ///@{
     iterator GetMovesBegin() { return begin(); }
     iterator GetMovesEnd() { return end(); }
     const_iterator GetMovesBegin() const { return begin(); }
     const_iterator GetMovesEnd() const { return end(); }
+    ///@}
+    /// Number of moves.
     unsigned long GetMovesCount() const { return static_cast<unsigned long>(size()); }
+    /// True when there is no move.
     bool IsEmpty() const { return empty(); }
 
+    /// Appends the move (shared).
     virtual void PushBackMove(const Move& move) { push_back(move); }
+    /// Prepends the move (shared).
     virtual void PushFrontMove(const Move& move) { push_front(move); }
+    /// Inserts the move (shared) before `position`; returns its position.
     iterator InsertMove(iterator& position, const Move& move) { return insert(position, move); }
 
 protected:
+    /// Kept for the interface shared by all levels: a section holds its moves itself, so its
+    /// kinds define it as doing nothing.
     virtual void AssureSpace4Move() = 0;
 
 private:

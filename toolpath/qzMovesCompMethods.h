@@ -23,14 +23,16 @@ public:
     /// The normal rule: the kind's own operator==.
     struct NormalRule
     {
+        /// Whether the two moves of one kind are equal by that kind's operator==.
         template <class M> bool operator()(const M& first, const M& second) const { return first == second; }
     };
 
     /// The tolerance rule (position first, then orientation), for every kind alike.
     struct ToleranceRule
     {
-        double position;
-        double orientation;
+        double position;    ///< Positions must lie closer than this, in the moves' length units.
+        double orientation; ///< The cosine of the orientations' angle must lie above this.
+        /// Whether the two moves match within both tolerances, as ExactCompareMoves for one kind.
         bool operator()(const qzCNCMove& first, const qzCNCMove& second) const
         {
             return ExactCompareToleranceCNC(first, second, position, orientation);
@@ -42,16 +44,19 @@ public:
     template <class M, class Rule> class qzTypedMoveCompare : public qzCNCMoveVisitor
     {
     public:
+        /// Compares against `first`, which is held by reference and must outlive the visitor.
         explicit qzTypedMoveCompare(const M& first, Rule rule = Rule()) : m_first(first), m_rule(rule) {}
         /// The tolerance kinds: position tolerance, then orientation tolerance.
         qzTypedMoveCompare(const M& first, double position, double orientation)
             : m_first(first), m_rule{position, orientation}
         {
         }
+        /// The copy refers to the same first move.
         qzTypedMoveCompare(const qzTypedMoveCompare&) = default;
         void Visit(const qz5axMove& second) override { Compare(second); }
         void Visit(const qz3axMove& second) override { Compare(second); }
         void Visit(const qzCNCMove& second) override { Compare(second); }
+        /// Result of the last visit; false before any.
         bool Equals() const { return m_result; }
 
     private:
@@ -73,16 +78,19 @@ public:
     template <class Rule> class qzOuterMoveCompare : public qzCNCMoveVisitor
     {
     public:
+        /// Compares with `second`, which is held by reference and must outlive the visitor.
         explicit qzOuterMoveCompare(const qzCNCMove& second, Rule rule = Rule()) : m_second(second), m_rule(rule) {}
         /// The tolerance kind: position tolerance, then orientation tolerance.
         qzOuterMoveCompare(const qzCNCMove& second, double position, double orientation)
             : m_second(second), m_rule{position, orientation}
         {
         }
+        /// The copy refers to the same second move.
         qzOuterMoveCompare(const qzOuterMoveCompare&) = default;
         void Visit(const qz5axMove& first) override { Dispatch(first); }
         void Visit(const qz3axMove& first) override { Dispatch(first); }
         void Visit(const qzCNCMove& first) override { Dispatch(first); }
+        /// Result of the last visit; false before any.
         bool Equals() const { return m_result; }
 
     private:
@@ -98,27 +106,40 @@ public:
         bool m_result = false;
     };
 
+    /// The visitors of the normal comparison: the outer one, then the inner one per kind.
+    ///@{
     using qzMoveCompare = qzOuterMoveCompare<NormalRule>;
     using qzCNCMoveCompare = qzTypedMoveCompare<qzCNCMove, NormalRule>;
     using qz3axMoveCompare = qzTypedMoveCompare<qz3axMove, NormalRule>;
     using qz5axMoveCompare = qzTypedMoveCompare<qz5axMove, NormalRule>;
+    ///@}
+    /// The visitors of the tolerance comparison: the outer one, then the inner one per kind.
+    ///@{
     using qzMoveExactCompare = qzOuterMoveCompare<ToleranceRule>;
     using qzCNCMoveExactCompare = qzTypedMoveCompare<qzCNCMove, ToleranceRule>;
     using qz3axMoveExactCompare = qzTypedMoveCompare<qz3axMove, ToleranceRule>;
     using qz5axMoveExactCompare = qzTypedMoveCompare<qz5axMove, ToleranceRule>;
+    ///@}
 
     /// Collects a move's position and its axis point (position + distance × orientation).
     class TESSAFORM_API qzRealComparePolyLines : public qzCNCMoveVisitor
     {
     public:
+        /// Axis points are taken at position + `axisDistance` × orientation (the orientation as
+        /// stored, not normalized).
         explicit qzRealComparePolyLines(double axisDistance) : m_axisDistance(axisDistance) {}
+        /// Copies the distance and the points last collected.
+        ///@{
         qzRealComparePolyLines(const qzRealComparePolyLines&) = default;
         qzRealComparePolyLines& operator=(const qzRealComparePolyLines&) = default;
+        ///@}
         void Visit(const qz5axMove& move) override { Collect(move); }
         void Visit(const qz3axMove& move) override { Collect(move); }
         void Visit(const qzCNCMove& move) override { Collect(move); }
 
+        /// Position of the last move visited.
         const qzCNCMove::Point& GetPosition() const { return m_position; }
+        /// Axis point of the last move visited.
         const qzCNCMove::Point& GetAxisPoint() const { return m_axisPoint; }
 
     private:

@@ -19,8 +19,11 @@ class TESSAFORM_API qzTPSVisitor
 {
 public:
     qzTPSVisitor() = default;
+    /// The interface holds no state; these let derived visitors be copied.
+    ///@{
     qzTPSVisitor(const qzTPSVisitor&) = default;
     qzTPSVisitor& operator=(const qzTPSVisitor&) = default;
+    ///@}
     virtual ~qzTPSVisitor();
     /// \name Visits, one per kind
     ///@{
@@ -39,10 +42,14 @@ class TESSAFORM_API qzTPSection : public qzMovesAccessor<qzMoveList>
 {
 public:
     qzTPSection();
+    /// Copies the list of moves; the moves themselves are shared.
+    ///@{
     qzTPSection(const qzTPSection&);
     qzTPSection& operator=(const qzTPSection&);
+    ///@}
     ~qzTPSection() override;
 
+    /// Calls the visitor's last slot, that of other kinds; contours and links override it.
     virtual void AcceptVisitor(qzTPSVisitor& visitor) const;
 };
 
@@ -52,9 +59,11 @@ class TESSAFORM_API qzTPContour : public qzTPSection
 public:
     qzTPContour();
     ~qzTPContour() override;
+    /// Calls the visitor's contour slot.
     void AcceptVisitor(qzTPSVisitor& visitor) const override;
 
 protected:
+    /// Nothing to make: a contour holds its moves itself.
     void AssureSpace4Move() override {}
 };
 
@@ -62,6 +71,9 @@ protected:
 class TESSAFORM_API qzTPLink : public qzTPSection
 {
 public:
+    /// Kind of link, named after where it lies in the toolpath (first entry, last exit, lead-in,
+    /// lead-out, gap along a cut, between slices, between passes, retract). The toolpath only
+    /// keeps and returns it.
     enum Types : int
     {
         FIRST_ENTRY = 0,
@@ -74,66 +86,96 @@ public:
         RETRACT = 7
     };
 
+    /// An empty link of the given kind.
     explicit qzTPLink(Types type = BETWEEN_SLICES);
     ~qzTPLink() override;
+    /// Calls the visitor's link slot.
     void AcceptVisitor(qzTPSVisitor& visitor) const override;
 
+    /// The kind of link; any value is kept as given.
+    ///@{
     Types GetLinkType() const { return m_type; }
     void SetLinkType(Types type) { m_type = type; }
+    ///@}
 
 protected:
+    /// Nothing to make: a link holds its moves itself.
     void AssureSpace4Move() override {}
 
 private:
     Types m_type;
 };
 
+/// The shared sections of a slice, in order.
 using qzSectionList = std::list<misc::qzAutoPointer<qzTPSection>>;
 
 /// The sections of one slice.
 class TESSAFORM_API qzTPSlice : public qzMovesAccessor<misc::qzCollectionOfContainers<qzSectionList>>
 {
 public:
+    /// A position in the slice's list of sections.
     using SectionPosition = qzSectionList::iterator;
 
     qzTPSlice();
+    /// Copies the list of sections; the sections themselves are shared.
+    ///@{
     qzTPSlice(const qzTPSlice&);
     qzTPSlice& operator=(const qzTPSlice&);
+    ///@}
     ~qzTPSlice() override;
 
+    /// Number of sections, empty ones included.
     unsigned long GetSectionsCount() const { return static_cast<unsigned long>(GetContainers().size()); }
+    /// Positions in the list of sections.
+    ///@{
     SectionPosition GetSectionsBegin() { return GetContainers().begin(); }
     SectionPosition GetSectionsEnd() { return GetContainers().end(); }
     qzSectionList::const_iterator GetSectionsBegin() const { return GetContainers().begin(); }
     qzSectionList::const_iterator GetSectionsEnd() const { return GetContainers().end(); }
+    ///@}
+    /// Appends or prepends the section itself (shared, not copied).
+    ///@{
     void PushBack(const misc::qzAutoPointer<qzTPSection>& section) { GetContainers().push_back(section); }
     void PushFront(const misc::qzAutoPointer<qzTPSection>& section) { GetContainers().push_front(section); }
+    ///@}
 
 protected:
     /// A slice without sections gets an empty contour.
     void AssureSpace4Move() override;
 };
 
+/// The shared slices of a pass, in order.
 using qzSliceList = std::list<misc::qzAutoPointer<qzTPSlice>>;
 
 /// The slices of one pass.
 class TESSAFORM_API qzTPPass : public qzMovesAccessor<misc::qzCollectionOfContainers<qzSliceList>>
 {
 public:
+    /// A position in the pass's list of slices.
     using SlicePosition = qzSliceList::iterator;
 
     qzTPPass();
+    /// Copies the list of slices; the slices themselves are shared.
+    ///@{
     qzTPPass(const qzTPPass&);
     qzTPPass& operator=(const qzTPPass&);
+    ///@}
     ~qzTPPass() override;
 
+    /// Number of slices, empty ones included.
     unsigned long GetSlicesCount() const { return static_cast<unsigned long>(GetContainers().size()); }
+    /// Positions in the list of slices.
+    ///@{
     SlicePosition GetSlicesBegin() { return GetContainers().begin(); }
     SlicePosition GetSlicesEnd() { return GetContainers().end(); }
     qzSliceList::const_iterator GetSlicesBegin() const { return GetContainers().begin(); }
     qzSliceList::const_iterator GetSlicesEnd() const { return GetContainers().end(); }
+    ///@}
+    /// Appends or prepends the slice itself (shared, not copied).
+    ///@{
     void PushBack(const misc::qzAutoPointer<qzTPSlice>& slice) { GetContainers().push_back(slice); }
     void PushFront(const misc::qzAutoPointer<qzTPSlice>& slice) { GetContainers().push_front(slice); }
+    ///@}
 
 protected:
     /// A pass without slices gets an empty slice.
@@ -143,6 +185,7 @@ private:
     friend class qzToolPath;
 };
 
+/// The shared passes of a toolpath, in order.
 using qzPassList = std::list<misc::qzAutoPointer<qzTPPass>>;
 
 /// A toolpath in given units. Copies share the passes.
@@ -150,8 +193,11 @@ class TESSAFORM_API qzToolPath : public qzMovesAccessor<misc::qzCollectionOfCont
                                  public measures::qzMeasurable
 {
 public:
+    /// Positions in the toolpath's list of passes.
+    ///@{
     using PassPosition = qzPassList::iterator;
     using ConstPassPosition = qzPassList::const_iterator;
+    ///@}
 
     /// Reads the kind of a section.
     class TESSAFORM_API qzSectionInfoGetter : public qzTPSVisitor
@@ -163,7 +209,9 @@ public:
         /// qzcadcamException 2639: only contours and links are known.
         void Visit(const qzTPSection& section) override;
 
+        /// Whether the last section visited was a link.
         bool IsLink() const { return m_isLink; }
+        /// Kind of the last link visited; FIRST_ENTRY before any link was.
         qzTPLink::Types GetLinkType() const { return m_linkType; }
 
     private:
@@ -171,29 +219,43 @@ public:
         qzTPLink::Types m_linkType = qzTPLink::FIRST_ENTRY;
     };
 
+    /// A toolpath without passes, in the given units.
     explicit qzToolPath(measures::qzUnitsFactory::Units units = measures::qzUnitsFactory::METRIC);
+    /// Shares the other toolpath's passes and copies its units (no scaling).
+    ///@{
     qzToolPath(const qzToolPath& other);
     qzToolPath& operator=(const qzToolPath& other);
+    ///@}
     ~qzToolPath() override;
 
+    /// Number of passes, empty ones included.
     unsigned long GetPassesCount() const { return static_cast<unsigned long>(GetContainers().size()); }
+    /// Positions in the list of passes.
+    ///@{
     PassPosition GetPassesBegin() { return GetContainers().begin(); }
     PassPosition GetPassesEnd() { return GetContainers().end(); }
     ConstPassPosition GetPassesBegin() const { return GetContainers().begin(); }
     ConstPassPosition GetPassesEnd() const { return GetContainers().end(); }
+    ///@}
 
+    /// Appends or prepends the pass itself (shared, not copied).
+    ///@{
     void PushBack(const misc::qzAutoPointer<qzTPPass>& pass);
     void PushFront(const misc::qzAutoPointer<qzTPPass>& pass);
+    ///@}
     /// Inserts before `position`; returns the new pass's position.
     PassPosition Insert(PassPosition& position, const misc::qzAutoPointer<qzTPPass>& pass);
     /// Removes [first, last); returns the position after them.
     PassPosition ErasePasses(PassPosition first, PassPosition last);
+    /// Removes every pass (passes shared elsewhere live on).
     void Clear();
     /// Appends to the last pass (made when there is none).
     void PushBack(const misc::qzAutoPointer<qzTPSlice>& slice);
     /// Appends to the last slice of the last pass (both made when missing).
     void PushBack(const misc::qzAutoPointer<qzTPSection>& section);
 
+    /// Whether the section is a qzTPLink; qzcadcamException 2639 for a section of a kind other
+    /// than contour or link.
     static bool IsALink(const qzTPSection& section);
     /// Whether the move at `position` lies in a link section.
     bool IsPartOfALink(const const_iterator& position) const;
@@ -203,6 +265,7 @@ public:
 
     /// Same units and equal moves, pair by pair.
     bool operator==(const qzToolPath& other) const;
+    /// Negation of operator==.
     bool operator!=(const qzToolPath& other) const { return !(*this == other); }
 
 protected:
