@@ -64,24 +64,28 @@ template <class C> class TESSAFORM_API basic_ifstream_ex : public std::basic_ist
 public:
     basic_ifstream_ex();
     /// Opens `name` as open() does; check is_open() or GetFailed() afterwards.
-    ///@{
     basic_ifstream_ex(const char* name, int mode);
+    /// \copydoc basic_ifstream_ex(const char*, int)
     basic_ifstream_ex(const wchar_t* name, int mode);
+    /// \copydoc basic_ifstream_ex(const char*, int)
     basic_ifstream_ex(const char* name, std::ios_base::openmode mode);
+    /// \copydoc basic_ifstream_ex(const char*, int)
     basic_ifstream_ex(const wchar_t* name, std::ios_base::openmode mode);
-    ///@}
     ~basic_ifstream_ex() override;
 
     /// Opens `name` for reading (`in` added to the mode): on success the stream state is
     /// cleared, on failure failbit is set. Integer modes are misc::qzOpenMode bits.
-    ///@{
     void open(const char* name, int mode);
+    /// \copydoc open(const char*, int)
     void open(const char* name, unsigned int mode);
+    /// \copydoc open(const char*, int)
     void open(const wchar_t* name, int mode);
+    /// \copydoc open(const char*, int)
     void open(const wchar_t* name, unsigned int mode);
+    /// \copydoc open(const char*, int)
     void open(const char* name, std::ios_base::openmode mode);
+    /// \copydoc open(const char*, int)
     void open(const wchar_t* name, std::ios_base::openmode mode);
-    ///@}
     /// Closes the file; sets failbit when none was open or closing failed.
     void close();
     /// Whether a file is open.
@@ -101,24 +105,28 @@ template <class C> class TESSAFORM_API basic_ofstream_ex : public std::basic_ost
 public:
     basic_ofstream_ex();
     /// Opens `name` as open() does; check is_open() or GetFailed() afterwards.
-    ///@{
     basic_ofstream_ex(const char* name, int mode);
+    /// \copydoc basic_ofstream_ex(const char*, int)
     basic_ofstream_ex(const wchar_t* name, int mode);
+    /// \copydoc basic_ofstream_ex(const char*, int)
     basic_ofstream_ex(const char* name, std::ios_base::openmode mode);
+    /// \copydoc basic_ofstream_ex(const char*, int)
     basic_ofstream_ex(const wchar_t* name, std::ios_base::openmode mode);
-    ///@}
     ~basic_ofstream_ex() override;
 
     /// Opens `name` for writing (`out` added to the mode): on success the stream state is
     /// cleared, on failure failbit is set. Integer modes are misc::qzOpenMode bits.
-    ///@{
     void open(const char* name, int mode);
+    /// \copydoc open(const char*, int)
     void open(const char* name, unsigned int mode);
+    /// \copydoc open(const char*, int)
     void open(const wchar_t* name, int mode);
+    /// \copydoc open(const char*, int)
     void open(const wchar_t* name, unsigned int mode);
+    /// \copydoc open(const char*, int)
     void open(const char* name, std::ios_base::openmode mode);
+    /// \copydoc open(const char*, int)
     void open(const wchar_t* name, std::ios_base::openmode mode);
-    ///@}
     /// Closes the file; sets failbit when none was open or closing failed.
     void close();
     /// Whether a file is open.
