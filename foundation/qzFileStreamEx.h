@@ -44,7 +44,8 @@ public:
     ~w_basic_filebuf() override;
 
     /// Opens the named file; narrow names are UTF-8 on Windows and bytes elsewhere. Null when
-    /// the name is null, the mode is outside the table, a file is already open or the open fails.
+    /// the name is null, misc::OpenModeString refuses the mode, a file is already open or the
+    /// open fails.
     ///@{
     w_basic_filebuf* open(const char* name, std::ios_base::openmode mode);
     w_basic_filebuf* open(const wchar_t* name, std::ios_base::openmode mode);

@@ -26,7 +26,7 @@ namespace cadcam
 class TESSAFORM_API qzBIO2dGeometry
 {
 public:
-    /// Type codes of the stored elements, as in the table above.
+    /// Type codes of the stored elements, as listed above.
     enum geometryType : int
     {
         POINT = 0,
