@@ -133,6 +133,7 @@ protected:
     // Not public: 64-bit values go through qzStreamableUnsignedInt64, so that an `unsigned long`
     // (4 bytes in the format) can never pick the 8-byte form by accident. Protected so that
     // record writers can bring the whole overload set in with a using-declaration.
+    /// Writes the value in 8 bytes (U64), shrink data or not.
     qzBinOutputStream& operator<<(const qzUInt64& value);
 
 private:
@@ -161,6 +162,7 @@ class TESSAFORM_API qzBIBasicTypes
 protected:
     // The 8-byte reader of qzStreamableUnsignedInt64; protected for the same reason as the
     // writer's.
+    /// Reads an 8-byte value (U64); qzmiscException 2018 when the data end.
     virtual qzBinInputStream& operator>>(qzUInt64& value);
 
 public:

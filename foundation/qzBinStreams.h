@@ -13,6 +13,7 @@ namespace misc
 class TESSAFORM_API qzBinInputStream
 {
 public:
+    /// Reads up to `size` bytes into `buffer`; `size` comes back as the count delivered.
     virtual void Read(void* buffer, qzUInt64& size) = 0;
     virtual ~qzBinInputStream();
 };
@@ -21,6 +22,7 @@ public:
 class TESSAFORM_API qzBinOutputStream
 {
 public:
+    /// Writes the `size` bytes at `buffer`; a stream that cannot take them all throws.
     virtual void Write(const void* buffer, const qzUInt64& size) = 0;
     virtual ~qzBinOutputStream();
 };
@@ -37,7 +39,9 @@ class TESSAFORM_API qzPresetIOStream : public qzBinIOStream
 {
 public:
     ~qzPresetIOStream() override;
+    /// Number of bytes held, wherever the cursor is.
     virtual qzUInt64 GetDataLength() const = 0;
+    /// Moves the cursor to byte offset `position` from the start.
     virtual void Rewind(const qzUInt64& position) = 0;
 };
 
@@ -54,12 +58,17 @@ public:
     explicit qzMemoryIOStream(const qzUInt64& increaseStep = 65536);
     /// Deep copy: data, cursor offset and step.
     qzMemoryIOStream(const qzMemoryIOStream& other);
+    /// Takes over the buffer; `other` is left empty, as after Clear.
     qzMemoryIOStream(qzMemoryIOStream&& other) noexcept;
+    /// Deep copy as by the copy constructor; on qzMemoryException this stream is unchanged.
     qzMemoryIOStream& operator=(const qzMemoryIOStream& other);
+    /// Releases this buffer and takes over `other`'s; `other` is left empty, as after Clear.
     qzMemoryIOStream& operator=(qzMemoryIOStream&& other) noexcept;
     ~qzMemoryIOStream() override;
 
+    /// Copies up to `size` bytes from the cursor; fewer (possibly 0) at the end, no error.
     void Read(void* buffer, qzUInt64& size) override;
+    /// Bytes written so far: the highest offset any write reached.
     qzUInt64 GetDataLength() const override { return m_dataLength; }
     /// Moves the cursor to `position` (at most the data length); beyond it throws
     /// qzIdxRangeException<qzUInt64> with the data length - 1 as the largest index.
@@ -67,10 +76,16 @@ public:
     /// Start of the buffer (null after Clear).
     virtual const void* GetBuffer() const { return m_buffer; }
 
+    /// Copies the bytes at the cursor, growing the buffer by whole steps when needed;
+    /// qzMemoryException when it cannot grow (always so with a step of 0).
     void Write(const void* buffer, const qzUInt64& size) override;
 
+    /// Bytes added per growth step; 0 makes every write that needs more room fail.
+    ///@{
     void SetIncreaseStep(const qzUInt64& step) { m_increaseStep = step; }
     qzUInt64 GetIncreaseStep() const { return m_increaseStep; }
+    ///@}
+    /// Bytes allocated, at least the data length.
     qzUInt64 GetAllocatedSize() const { return m_allocatedSize; }
     /// Cursor offset from the start of the buffer.
     qzUInt64 GetPosition() const { return m_position; }
@@ -78,6 +93,7 @@ public:
     /// Releases the buffer; step, length and allocated size become 0. Set a step before writing.
     void Clear();
 
+    /// Exchanges buffers, lengths, cursors and steps with `other`.
     void Swap(qzMemoryIOStream& other) noexcept;
 
     /// Fast path of Write for the codecs: copies `size` bytes when they fit in the allocated

@@ -16,10 +16,13 @@ namespace qzChecksum
 class TESSAFORM_API CMD5Checksum
 {
 public:
+    /// The 16 bytes of an MD5 digest, in output order.
     using Digest = std::array<std::uint8_t, 16>;
 
+    /// An empty digest, ready for Update.
     CMD5Checksum();
 
+    /// Feeds `size` bytes at `data`; pieces may be of any length.
     void Update(const void* data, std::size_t size);
     /// The digest of everything fed so far; the object starts over afterwards.
     Digest Final();

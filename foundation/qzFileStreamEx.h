@@ -43,8 +43,13 @@ public:
     w_basic_filebuf();
     ~w_basic_filebuf() override;
 
+    /// Opens the named file; narrow names are UTF-8 on Windows and bytes elsewhere. Null when
+    /// the name is null, misc::OpenModeString refuses the mode, a file is already open or the
+    /// open fails.
+    ///@{
     w_basic_filebuf* open(const char* name, std::ios_base::openmode mode);
     w_basic_filebuf* open(const wchar_t* name, std::ios_base::openmode mode);
+    ///@}
     /// Writes what is pending and closes the file; null when that fails or none was open.
     w_basic_filebuf* close();
 
@@ -59,20 +64,34 @@ template <class C> class TESSAFORM_API basic_ifstream_ex : public std::basic_ist
 {
 public:
     basic_ifstream_ex();
+    /// Opens `name` as open() does; check is_open() or GetFailed() afterwards.
     basic_ifstream_ex(const char* name, int mode);
+    /// \copydoc basic_ifstream_ex(const char*, int)
     basic_ifstream_ex(const wchar_t* name, int mode);
+    /// \copydoc basic_ifstream_ex(const char*, int)
     basic_ifstream_ex(const char* name, std::ios_base::openmode mode);
+    /// \copydoc basic_ifstream_ex(const char*, int)
     basic_ifstream_ex(const wchar_t* name, std::ios_base::openmode mode);
     ~basic_ifstream_ex() override;
 
+    /// Opens `name` for reading (`in` added to the mode): on success the stream state is
+    /// cleared, on failure failbit is set. Integer modes are misc::qzOpenMode bits.
     void open(const char* name, int mode);
+    /// \copydoc open(const char*, int)
     void open(const char* name, unsigned int mode);
+    /// \copydoc open(const char*, int)
     void open(const wchar_t* name, int mode);
+    /// \copydoc open(const char*, int)
     void open(const wchar_t* name, unsigned int mode);
+    /// \copydoc open(const char*, int)
     void open(const char* name, std::ios_base::openmode mode);
+    /// \copydoc open(const char*, int)
     void open(const wchar_t* name, std::ios_base::openmode mode);
+    /// Closes the file; sets failbit when none was open or closing failed.
     void close();
+    /// Whether a file is open.
     bool is_open() const;
+    /// The file buffer, owned by the stream.
     w_basic_filebuf<C>* rdbuf() const;
     /// True when failbit or badbit is set.
     bool GetFailed() const;
@@ -86,20 +105,34 @@ template <class C> class TESSAFORM_API basic_ofstream_ex : public std::basic_ost
 {
 public:
     basic_ofstream_ex();
+    /// Opens `name` as open() does; check is_open() or GetFailed() afterwards.
     basic_ofstream_ex(const char* name, int mode);
+    /// \copydoc basic_ofstream_ex(const char*, int)
     basic_ofstream_ex(const wchar_t* name, int mode);
+    /// \copydoc basic_ofstream_ex(const char*, int)
     basic_ofstream_ex(const char* name, std::ios_base::openmode mode);
+    /// \copydoc basic_ofstream_ex(const char*, int)
     basic_ofstream_ex(const wchar_t* name, std::ios_base::openmode mode);
     ~basic_ofstream_ex() override;
 
+    /// Opens `name` for writing (`out` added to the mode): on success the stream state is
+    /// cleared, on failure failbit is set. Integer modes are misc::qzOpenMode bits.
     void open(const char* name, int mode);
+    /// \copydoc open(const char*, int)
     void open(const char* name, unsigned int mode);
+    /// \copydoc open(const char*, int)
     void open(const wchar_t* name, int mode);
+    /// \copydoc open(const char*, int)
     void open(const wchar_t* name, unsigned int mode);
+    /// \copydoc open(const char*, int)
     void open(const char* name, std::ios_base::openmode mode);
+    /// \copydoc open(const char*, int)
     void open(const wchar_t* name, std::ios_base::openmode mode);
+    /// Closes the file; sets failbit when none was open or closing failed.
     void close();
+    /// Whether a file is open.
     bool is_open() const;
+    /// The file buffer, owned by the stream.
     w_basic_filebuf<C>* rdbuf() const;
     /// True when failbit or badbit is set.
     bool GetFailed() const;

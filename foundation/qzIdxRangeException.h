@@ -11,14 +11,18 @@ namespace misc
 template <class T> class TESSAFORM_API qzIdxRangeException : public qzException
 {
 public:
+    /// Reports `index` against the largest accepted index (the count - 1); error code 0.
     qzIdxRangeException(const T& maxIndex, const T& index);
     ~qzIdxRangeException() override;
 
     void Throw() const override;
     qzAutoPointer<qzException> GetCopy() const override;
 
+    /// The largest accepted index and the index given, as passed to the constructor.
+    ///@{
     const T& GetMaxIndex() const { return m_maxIndex; }
     const T& GetIndex() const { return m_index; }
+    ///@}
 
 private:
     T m_maxIndex;

@@ -10,12 +10,14 @@ namespace misc
 class TESSAFORM_API qzMemoryException : public qzException
 {
 public:
+    /// Reports that `requestedSize` bytes could not be allocated; error code 0.
     explicit qzMemoryException(qzUInt64 requestedSize);
     ~qzMemoryException() override;
 
     void Throw() const override;
     qzAutoPointer<qzException> GetCopy() const override;
 
+    /// Bytes the failed allocation asked for.
     qzUInt64 GetRequestedSize() const { return m_requestedSize; }
 
 private:

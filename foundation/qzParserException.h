@@ -9,6 +9,7 @@ namespace misc
 class TESSAFORM_API qzParserException : public qzException
 {
 public:
+    /// Codes of the parser failures shared by every text parser.
     enum Code : unsigned long
     {
         UNKNOWN = 0,
@@ -19,6 +20,8 @@ public:
     /// Message by code: 0 "Unknown exception", 6250 "Parser not implemented",
     /// 6251 "Unknown keyword !", any other "Unknown exception.".
     explicit qzParserException(Code code, const qzException* previous = nullptr);
+    /// Any code with its own message, for the errors of a particular parser; `previous` is
+    /// the cause (copied), if any.
     qzParserException(unsigned long code, const std::string& message, const qzException* previous = nullptr);
     ~qzParserException() override;
 
@@ -33,6 +36,7 @@ namespace cadcam
 class TESSAFORM_API qzSTLParserException : public misc::qzParserException
 {
 public:
+    /// Codes of the STL reading failures, each with a fixed message.
     enum Code : unsigned long
     {
         UNEXPECTED_END_OF_INPUT = 2148,
@@ -52,6 +56,8 @@ public:
         UNKNOWN_KEYWORD = 6251
     };
 
+    /// The message fixed for `code` (3501 "Invalid .stl file format !", 3511 "Invalid number of
+    /// triangles found in .stl file!", ...); `previous` is the cause (copied), if any.
     explicit qzSTLParserException(Code code, const misc::qzException* previous = nullptr);
     ~qzSTLParserException() override;
 

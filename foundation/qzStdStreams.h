@@ -19,10 +19,14 @@ public:
     explicit qzStdInputStream(std::basic_istream<char>& stream);
     /// Opens `fileName` for binary input; a failed open surfaces at the first Read.
     explicit qzStdInputStream(const std::string& fileName);
+    /// Shares the held stream with `other`: an owned file closes with its last holder.
+    ///@{
     qzStdInputStream(const qzStdInputStream&) = default;
     qzStdInputStream& operator=(const qzStdInputStream&) = default;
+    ///@}
     ~qzStdInputStream() override;
 
+    /// Reads exactly `size` bytes; qzmiscException 2148 when the stream cannot deliver them all.
     void Read(void* buffer, qzUInt64& size) override;
 
     /// The held stream (shared with copies of this adapter).
@@ -42,14 +46,19 @@ class qzOFStream;
 class TESSAFORM_API qzStdOutputStream : public qzBinOutputStream
 {
 public:
+    /// Borrows `stream`; the caller keeps it alive.
     explicit qzStdOutputStream(std::basic_ostream<char>& stream);
     /// Creates or truncates `fileName` for binary output; a failed open surfaces at the first
     /// Write, Flush or Close.
     explicit qzStdOutputStream(const std::string& fileName);
+    /// Shares the held stream with `other`: an owned file closes with its last holder.
+    ///@{
     qzStdOutputStream(const qzStdOutputStream&) = default;
     qzStdOutputStream& operator=(const qzStdOutputStream&) = default;
+    ///@}
     ~qzStdOutputStream() override;
 
+    /// Hands the bytes to the stream; qzmiscException 2149 when it reports a failure.
     void Write(const void* buffer, const qzUInt64& size) override;
     /// Hands the buffered bytes to the stream's destination; qzmiscException 2149 when they did
     /// not get there (a full disk, a failed open, an earlier failed write).
@@ -59,6 +68,7 @@ public:
     /// closing again does nothing more.
     void Close();
 
+    /// The held stream (shared with copies of this adapter).
     const qzAutoPointer<std::basic_ostream<char>>& GetStream() const { return m_stream; }
 
 private:

@@ -12,12 +12,15 @@ namespace misc
 class TESSAFORM_API qzFile
 {
 public:
+    /// Names the file at `path`; nothing is opened or created.
     explicit qzFile(const std::string& path = std::string());
     virtual ~qzFile();
 
+    /// The path as given.
     const std::string& GetPath() const { return m_path; }
 
 protected:
+    /// Changes the path held; the file on disk is not touched.
     void SetPath(const std::string& path) { m_path = path; }
 
 private:
@@ -29,9 +32,13 @@ private:
 class TESSAFORM_API qzTempFile
 {
 public:
+    /// Holds no file yet; Init creates one in `tempDir`, its name ending in `extension`.
     qzTempFile(std::string tempDir, std::string extension);
+    /// Shares `other`'s file, directory and extension; the file stays while any holder does.
+    ///@{
     qzTempFile(const qzTempFile& other);
     qzTempFile& operator=(const qzTempFile& other);
+    ///@}
     virtual ~qzTempFile();
 
     /// Creates a new empty temporary file and holds it; the previous one is deleted unless
@@ -48,13 +55,17 @@ public:
     const qzAutoPointer<qzFile>& GetFile() const { return m_file; }
     /// Path of the held file; "Accessing NULL pointer" before Init.
     const std::string& GetFilePath() const { return m_file->GetPath(); }
+    /// Directory and extension of the files Init creates.
+    ///@{
     const std::string& GetTempDir() const { return m_tempDir; }
     const std::string& GetExtension() const { return m_extension; }
+    ///@}
 
     /// The file of a qzTempFile: deletes itself from disk on destruction.
     class TESSAFORM_API qzTempFileCore : public qzFile
     {
     public:
+        /// Takes charge of the existing file at `path`.
         explicit qzTempFileCore(const std::string& path);
         ~qzTempFileCore() override;
         qzTempFileCore(const qzTempFileCore&) = delete;

@@ -10,6 +10,7 @@
 class TESSAFORM_API qzWMException : public misc::qzException
 {
 public:
+    /// Codes of the adapter's failures, with the messages listed above.
     enum Code : unsigned long
     {
         UNKNOWN = 0,
@@ -20,6 +21,7 @@ public:
         TRIANGULATION_FAILED = 7052
     };
 
+    /// The message fixed for `code`; `previous` is the cause (copied), if any.
     explicit qzWMException(unsigned long code, const misc::qzException* previous = nullptr);
     ~qzWMException() override;
 

@@ -26,6 +26,7 @@ namespace cadcam
 template <class T> class TESSAFORM_API qzBI2dGeometry : public qzBIO2dGeometry
 {
 public:
+    /// An element of any kind, shared.
     using ElementPtr = misc::qzAutoPointer<qz2dGeometry<T>>;
 
     /// The stream, the stored version, the shrink-data, unicode and 64-bit-binary flags.
@@ -42,15 +43,22 @@ public:
     int ReadGeometryType();
 
     /// The records of each kind, without their type code.
+    ///@{
     virtual misc::qzBinInputStream& operator>>(qz2dPoint<T>& point);
     virtual misc::qzBinInputStream& operator>>(qz2dLine<T>& line);
     virtual misc::qzBinInputStream& operator>>(qz2dArc<T>& arc);
+    ///@}
+    /// Always refused: a spline has no stored form.
     virtual misc::qzBinInputStream& operator>>(qz2dSpline<T>& spline);
+    /// A polyline record, without its type code; replaces the elements of `polyline`.
     virtual misc::qzBinInputStream& operator>>(qz2dPolyLine<T>& polyline);
     /// Replaces the members of `contour`.
     virtual misc::qzBinInputStream& operator>>(qz2dContour<T>& contour);
+    /// Always refused: a closed contour has no stored form.
     virtual misc::qzBinInputStream& operator>>(qz2dClosedContour<T>& contour);
+    /// A parabola record, without its type code.
     virtual misc::qzBinInputStream& operator>>(qz2dParabola<T>& parabola);
+    /// Always refused: an ellipse has no stored form.
     virtual misc::qzBinInputStream& operator>>(qz2dEllipse<T>& ellipse);
 
     /// A whole element that must be a point.
@@ -58,8 +66,11 @@ public:
     /// A whole element that must be a contour or a polyline.
     misc::qzAutoPointer<qz2dContour<T>> ReadContour();
 
+    /// The stored version, which decides the width of the enumerations.
     unsigned int GetVersion() const { return m_version; }
+    /// The stream read from.
     misc::qzBinInputStream& GetStream() const { return m_in.GetStream(); }
+    /// The reader of the primitive values, for the fields around the elements.
     misc::qzBIBasicTypes& GetBasicReader() { return m_in; }
 
 private:

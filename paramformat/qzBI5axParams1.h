@@ -13,6 +13,7 @@ public:
     /// The same arguments as every generation (qzBI5axParams); the version is not checked here.
     qzBI5axParams1(misc::qzBinInputStream& stream, unsigned int version, bool shrinkData,
                    std::vector<misc::qzBILostData>& lostData, bool isUnicode, bool is64bBin, bool validate);
+    /// A second reader on the same stream, version, flags and lost-data list.
     qzBI5axParams1(const qzBI5axParams1& other);
 
     /// 7.

@@ -24,19 +24,26 @@
 template <class Reader, class R> class qzBI5axParams::FieldReader
 {
 public:
+    /// Reads into `record` through `reader`, in the reader's stored version; both borrowed.
     FieldReader(Reader& reader, R& record) : m_reader(reader), m_base(reader), m_record(record) {}
 
     /// Walks the whole description of R.
     void Walk() { paramformat::Describe(*this, paramformat::Tag<R>()); }
 
+    /// The record's own units, where the history says they are stored; values not converted.
     template <class H = paramformat::History<>>
     QZ_FIELD_INLINE void Units(const H& history = paramformat::Always())
     {
         if (history.stored.Has(m_base.m_version))
             m_record.SetUnits(m_base.ReadUnits(), false);
     }
+    /// Skips a reserved byte.
     QZ_FIELD_INLINE void Reserved() { m_base.ReadBool(); }
 
+    /// One field of the named encoding, with its getter and setter: read where the history says
+    /// it is stored, then dropped, changed, parked or set as the history says; elsewhere the
+    /// history's absent value, if any, is set. The name is for other walkers of the layout.
+    ///@{
     template <class G, class S, class H = paramformat::History<>>
     QZ_FIELD_INLINE void Bool(const char*, G get, S set, const H& history = paramformat::Always())
     {
@@ -84,6 +91,8 @@ public:
                   return sub;
               });
     }
+    ///@}
+    /// The machine definition, read by the post-type reader and set; stored in every version.
     template <class G, class S> QZ_FIELD_INLINE void MachDef(const char*, G, S set)
     {
         misc::qzAutoPointer<post::qzMachDef> machDef;
@@ -104,7 +113,8 @@ public:
         }
     }
 
-    // Fields that only older versions store: read in `in` into the store member, or dropped.
+    /// Fields that only older versions store: read in `in` into the store member, or dropped.
+    ///@{
     template <class M = std::nullptr_t>
     QZ_FIELD_INLINE void LegacyBool(paramformat::Versions in, M member = nullptr)
     {
@@ -140,6 +150,7 @@ public:
         m_reader >> value;
         Park(member, value);
     }
+    ///@}
 
     /// The projection pattern in the layout older versions stored it in, read by hand.
     QZ_FIELD_INLINE void LegacyProjectionPattern(paramformat::Versions in)

@@ -31,15 +31,21 @@ public:
     ~qzBICadcamTypes() override;
 
     using misc::qzBIBasicTypes::operator>>;
+    /// Units as stored: an int (2 bytes with shrink data), taken unchecked.
     virtual misc::qzBinInputStream& operator>>(measures::qzUnitsFactory::Units& units);
+    /// A 3D point: x, y and z as doubles.
     virtual misc::qzBinInputStream& operator>>(qzTPoint3d<double>& point);
 
     /// An enumeration value by the stored version's rule.
     int ReadEnum();
 
+    /// The stored version the data are read as.
     unsigned int GetVersion() const { return m_version; }
+    /// The units that readers of records stored before their units field fall back on.
+    ///@{
     measures::qzUnitsFactory::Units GetDefaultUnits() const { return m_defaultUnits; }
     void SetDefaultUnits(measures::qzUnitsFactory::Units units) { m_defaultUnits = units; }
+    ///@}
 
     /// First stored version whose enumerations take one byte.
     static constexpr unsigned int kOneByteEnumVersion = 18;
@@ -65,9 +71,11 @@ public:
     /// A move of the stored kind (its kind code, then its record).
     virtual misc::qzBinInputStream& operator>>(misc::qzAutoPointer<qzCNCMove>& move);
     /// The record of a move whose kind is known.
+    ///@{
     virtual misc::qzBinInputStream& operator>>(qzCNCMove& move);
     virtual misc::qzBinInputStream& operator>>(qz3axMove& move);
     virtual misc::qzBinInputStream& operator>>(qz5axMove& move);
+    ///@}
 
 protected:
     /// Whether the value readers are this library's own (not overridden by a derived reader).
@@ -98,12 +106,17 @@ public:
     ~qzBICadcamTypes2() override;
     using qzBICadcamTypes1::operator>>;
 
+    /// The record of a move whose kind is known, in the stored version's layout (the first
+    /// generation's up to version 6).
+    ///@{
     misc::qzBinInputStream& operator>>(qzCNCMove& move) override;
     misc::qzBinInputStream& operator>>(qz3axMove& move) override;
     misc::qzBinInputStream& operator>>(qz5axMove& move) override;
+    ///@}
 
     /// Sets the stored units and appends the stored moves.
     virtual misc::qzBinInputStream& operator>>(qzToolPath& toolpath);
+    /// Replaces `move` with the stored one; more than 65535 axes raise qzcadcamException 2052.
     virtual misc::qzBinInputStream& operator>>(qzEnrichedPostedMove& move);
     /// Appends the stored moves.
     virtual misc::qzBinInputStream& operator>>(qzEnrichedPostedTP& toolpath);

@@ -26,6 +26,7 @@ namespace cadcam
 class TESSAFORM_API qzBIO2dGeometry
 {
 public:
+    /// Type codes of the stored elements, as listed above.
     enum geometryType : int
     {
         POINT = 0,
@@ -40,12 +41,14 @@ public:
         BEZIER = 9
     };
 
+    /// Stored direction of an arc's sweep.
     enum arcDirection : int
     {
         COUNTER_CLOCKWISE = 0,
         CLOCKWISE = 1
     };
 
+    /// Stored direction of travel along a parabola: from its vertex S to E, or back to S.
     enum parabolaTravel : int
     {
         FROM_VERTEX = 0,

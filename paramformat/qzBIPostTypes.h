@@ -46,6 +46,8 @@ public:
     /// The same, collecting lost-data entries in a list of its own.
     qzBIPostTypes(misc::qzBinInputStream& stream, unsigned int version, bool shrinkData, bool isUnicode,
                   bool is64bBin, measures::qzUnitsFactory::Units defaultUnits = measures::qzUnitsFactory::METRIC);
+    /// A second reader on the same stream, version and flags; it shares the caller's lost-data
+    /// list, or copies the entries of the reader's own.
     qzBIPostTypes(const qzBIPostTypes& other);
     qzBIPostTypes& operator=(const qzBIPostTypes&) = delete;
     virtual ~qzBIPostTypes();
@@ -55,17 +57,21 @@ public:
     virtual misc::qzBinInputStream& operator>>(misc::qzAutoPointer<qzMachDef>& machDef);
 
     /// The record of a posted move of each kind.
+    ///@{
     virtual misc::qzBinInputStream& operator>>(qzPosted3axMove& move);
     virtual misc::qzBinInputStream& operator>>(qzPosted4axMove& move);
     virtual misc::qzBinInputStream& operator>>(qzPosted5axMove& move);
     virtual misc::qzBinInputStream& operator>>(qzPosted6axMove& move);
+    ///@}
 
     /// Appends the stored moves to the list. qzcadcamException 2027 below version 119 or for a
     /// list of another kind, qzPostException 5047 when the list has no pool.
+    ///@{
     virtual misc::qzBinInputStream& operator>>(misc::qzMemoryPoolList<qzPosted3axMove>& moves);
     virtual misc::qzBinInputStream& operator>>(misc::qzMemoryPoolList<qzPosted4axMove>& moves);
     virtual misc::qzBinInputStream& operator>>(misc::qzMemoryPoolList<qzPosted5axMove>& moves);
     virtual misc::qzBinInputStream& operator>>(misc::qzMemoryPoolList<qzPosted6axMove>& moves);
+    ///@}
 
     /// Appends the stored moves to the toolpath and replaces its alignment matrix.
     virtual misc::qzBinInputStream& operator>>(qzPostedTP& toolpath);
@@ -85,18 +91,21 @@ public:
     /// alignment (false); below 220 the interpolation (0) and the retract at maximum (false).
     virtual misc::qzBinInputStream& operator>>(misc::qzAutoPointer<qzMXPParam>& param);
 
+    /// The stored version the data are read as.
     unsigned int GetVersion() const { return m_cadcam.GetVersion(); }
+    /// The entries appended so far, to the caller's list or the reader's own.
     const std::vector<misc::qzBILostData>& GetLostData() const { return *m_lostData; }
+    /// The stream read from.
     misc::qzBinInputStream& GetStream() const { return m_stream; }
 
 protected:
     /// A 4-byte enumeration (2 bytes with shrink data).
     int ReadEnum32();
 
-    misc::qzBinInputStream& m_stream;
-    cadcam::qzBICadcamTypes m_cadcam; // also the basic-type reader of this reader
-    std::vector<misc::qzBILostData> m_ownLostData;
-    std::vector<misc::qzBILostData>* m_lostData;
+    misc::qzBinInputStream& m_stream;              ///< The stream read from (borrowed).
+    cadcam::qzBICadcamTypes m_cadcam;              ///< Points, units; the basic-type reader too.
+    std::vector<misc::qzBILostData> m_ownLostData; ///< The entries when no list was given.
+    std::vector<misc::qzBILostData>* m_lostData;   ///< Where entries are appended.
 
 private:
     template <class M> void ReadMove(M& move);

@@ -60,10 +60,15 @@ namespace cadcam
 class TESSAFORM_API qzBITools : public qzToolVisitor
 {
 public:
+    /// Units of the tools and of their parts.
     using Units = measures::qzUnitsFactory::Units;
+    /// Holder, arbor and tool-part definitions, shared as a tool holds them.
+    ///@{
     using Holder = qzTool::Holder;
     using Arbor = qzTool::Arbor;
     using ToolPart = qzTool::ToolPart;
+    ///@}
+    /// A solid definition of any kind, shared.
     using Solid = misc::qzAutoPointer<qzSolidDefinition<double>>;
 
     /// The stream, the stored version, the shrink-data, unicode and 64-bit-binary flags, and the
@@ -79,21 +84,32 @@ public:
     misc::qzBinInputStream& operator>>(Units& units);
     /// A shoulder record (stored from version 130 on).
     misc::qzBinInputStream& operator>>(qzShoulderExtender& shoulder);
+    /// A holder, arbor or tool-part definition in a new object, replacing the one held.
+    ///@{
     misc::qzBinInputStream& operator>>(Holder& holder);
     misc::qzBinInputStream& operator>>(Arbor& arbor);
     misc::qzBinInputStream& operator>>(ToolPart& part);
+    ///@}
+    /// An enriched tool: the tool record, its number, name and comment.
     misc::qzBinInputStream& operator>>(qzEnrichedTool& tool);
 
     /// The units of a tool record (the version rule above).
     virtual Units ReadUnits();
+    /// A holder or arbor definition: its units, then its solid in the stored version's form.
+    ///@{
     virtual Holder ReadHolderDefinition();
     virtual Arbor ReadArborDefinition();
+    ///@}
+    /// A tool-part definition: its units, then a solid definition.
     virtual ToolPart ReadToolPartDefinition();
     /// A solid definition of any kind, in `units`.
     virtual Solid ReadSolidDefinition(Units units);
+    /// The record of a solid of each kind, without its kind code, in `units`.
+    ///@{
     virtual misc::qzAutoPointer<qzRevolvedSolidDefinition<double>> ReadRevolvedSolid(Units units);
     virtual misc::qzAutoPointer<qzExtrudedSolidDefinition<double>> ReadExtrudedSolid(Units units);
     virtual misc::qzAutoPointer<qzMeshSolidDefinition<double>> ReadMeshSolid(Units units);
+    ///@}
 
     /// Each reads the record of its class (without the type code) into the tool.
     void Visit(qzBoreBar& tool) override;
@@ -122,10 +138,15 @@ public:
     /// A tool of no known class: qzcadcamException 2108.
     void Visit(qzTool& tool) override;
 
+    /// The stored version the data are read as.
     unsigned int GetVersion() const { return m_cadcam.GetVersion(); }
+    /// The units of records older than their units field.
     Units GetDefaultUnits() const { return m_cadcam.GetDefaultUnits(); }
+    /// The stream read from.
     misc::qzBinInputStream& GetStream() const { return m_stream; }
+    /// The reader of units, points and primitive values on the same stream.
     qzBICadcamTypes& GetCadcamReader() { return m_cadcam; }
+    /// The reader of the profiles and contours (2D elements) on the same stream.
     qzBI2dGeometry<double>& GetGeometryReader() { return m_geometry; }
 
 private:

@@ -16,6 +16,7 @@ namespace cadcam
 template <class T> class TESSAFORM_API qzBO2dGeometry : public qzBIO2dGeometry
 {
 public:
+    /// Writes to `stream` (not owned; it must outlive the writer), shrunk or full width.
     qzBO2dGeometry(misc::qzBinOutputStream& stream, bool shrinkData = false);
     virtual ~qzBO2dGeometry();
 
@@ -24,7 +25,9 @@ public:
     /// "Accessing NULL pointer" for an empty pointer.
     misc::qzBinOutputStream& operator<<(const misc::qzAutoPointer<qz2dGeometry<T>>& element);
 
+    /// The stream written to.
     misc::qzBinOutputStream& GetStream() const { return m_out.GetStream(); }
+    /// The writer of the primitive values, for the fields around the elements.
     misc::qzBOBasicTypes& GetBasicWriter() { return m_out; }
 
 private:

@@ -28,6 +28,7 @@ namespace post
 class TESSAFORM_API qzBOPostTypes
 {
 public:
+    /// Writes to `stream` (not owned; it must outlive the writer), shrunk or full width.
     qzBOPostTypes(misc::qzBinOutputStream& stream, bool shrinkData);
 
     /// qzException "Machine definition does not match its number of axes" when the object is
@@ -35,18 +36,22 @@ public:
     misc::qzBinOutputStream& operator<<(const qzMachDef& machDef);
 
     /// The record of a posted move of each kind (no kind code).
+    ///@{
     misc::qzBinOutputStream& operator<<(const qzPosted3axMove& move);
     misc::qzBinOutputStream& operator<<(const qzPosted4axMove& move);
     misc::qzBinOutputStream& operator<<(const qzPosted5axMove& move);
     misc::qzBinOutputStream& operator<<(const qzPosted6axMove& move);
+    ///@}
     /// The record of the move's own kind.
     misc::qzBinOutputStream& operator<<(const qzPostedMove& move);
 
     /// Count, kind and moves.
+    ///@{
     misc::qzBinOutputStream& operator<<(const misc::qzMemoryPoolList<qzPosted3axMove>& moves);
     misc::qzBinOutputStream& operator<<(const misc::qzMemoryPoolList<qzPosted4axMove>& moves);
     misc::qzBinOutputStream& operator<<(const misc::qzMemoryPoolList<qzPosted5axMove>& moves);
     misc::qzBinOutputStream& operator<<(const misc::qzMemoryPoolList<qzPosted6axMove>& moves);
+    ///@}
 
     /// Count, kind, moves and alignment matrix. The kind is that of the first move (0 when
     /// there is none); misc::qzException "Posted toolpath mixes move kinds" when another move
@@ -58,8 +63,10 @@ public:
     /// Machine definition, axis name, factory kind; "Accessing NULL pointer" without a
     /// definition.
     misc::qzBinOutputStream& operator<<(const qzMachDefBuilder& builder);
+    /// The machine extra parameters, in the field order listed above.
     misc::qzBinOutputStream& operator<<(const qzMXPParam& param);
 
+    /// The stream written to.
     misc::qzBinOutputStream& GetStream() const { return m_stream; }
 
 private:

@@ -20,22 +20,31 @@ namespace cadcam
 class TESSAFORM_API qzBOTools
 {
 public:
+    /// The stored version whose layout the records are written in.
     static constexpr unsigned kVersion = 226;
 
+    /// Writes to `stream` (not owned; it must outlive the writer), shrunk or full width.
     qzBOTools(misc::qzBinOutputStream& stream, bool shrinkData = false);
     virtual ~qzBOTools();
 
     /// A tool record: the type code and the record of the tool's class.
     misc::qzBinOutputStream& operator<<(const qzTool& tool);
+    /// Units as an I32 (2 bytes with shrink data).
     misc::qzBinOutputStream& operator<<(const measures::qzUnitsFactory::Units& units);
+    /// A shoulder record: units, diameter and base length.
     misc::qzBinOutputStream& operator<<(const qzShoulderExtender& shoulder);
+    /// A holder, arbor or tool-part definition: its solid's units, then the solid definition.
+    ///@{
     misc::qzBinOutputStream& operator<<(const qzHolderDefinition<double>& holder);
     misc::qzBinOutputStream& operator<<(const qzArborDefinition<double>& arbor);
     misc::qzBinOutputStream& operator<<(const qzToolPartDefinition<double>& part);
+    ///@}
     /// The kind code and the record of the solid.
     misc::qzBinOutputStream& operator<<(const qzSolidDefinition<double>& solid);
+    /// An enriched tool: the tool record, its number, name and comment.
     misc::qzBinOutputStream& operator<<(const qzEnrichedTool& tool);
 
+    /// The stream written to.
     misc::qzBinOutputStream& GetStream() const { return m_cadcam.GetStream(); }
 
 private:

@@ -35,19 +35,27 @@ template <class T> class TESSAFORM_API qz3dShape : public qz3dObject<T>
 {
 public:
     qz3dShape();
+    /// Copies the bounding box.
+    ///@{
     qz3dShape(const qz3dShape& other);
     qz3dShape& operator=(const qz3dShape& other);
+    ///@}
     ~qz3dShape() override;
 
     /// Object visitors have no slot for shapes: misc::qzException "Unable to visit a 3d shape
     /// with an object visitor".
+    ///@{
     void AcceptVisitor(const qz3dObjectVisitor<T>& visitor) const override;
     void AcceptVisitor(qz3dObjectVisitor<T>& visitor) override;
+    ///@}
     /// Calls the visitor's Visit for the shape's own kind.
+    ///@{
     virtual void AcceptVisitor(const qz3dShapeVisitor<T>& visitor) const = 0;
     virtual void AcceptVisitor(qz3dShapeVisitor<T>& visitor) = 0;
+    ///@}
     /// Always true: every shape encloses a volume.
     virtual bool IsSolid() const;
+    /// Volume enclosed, in the cube of the length unit.
     virtual T GetVolume() const = 0;
     /// Area of the surfaces the shape is built with.
     virtual T GetArea() const = 0;
@@ -59,21 +67,31 @@ public:
 template <class T> class TESSAFORM_API qz3dShapeList
 {
 public:
+    /// A shape of the list, shared with whoever added it.
     using ShapePtr = misc::qzAutoPointer<qz3dShape<T>>;
+    /// Walks the shapes in the order they were added.
     using const_iterator = typename std::vector<ShapePtr>::const_iterator;
 
     qz3dShapeList();
+    /// Shares the other list's shapes: the pointers are copied, not the shapes.
+    ///@{
     qz3dShapeList(const qz3dShapeList& other);
     qz3dShapeList& operator=(const qz3dShapeList& other);
+    ///@}
 
     /// Appends a shape (shared, not copied); "Accessing NULL pointer" for an empty one.
     virtual void Add(ShapePtr shape);
     virtual ~qz3dShapeList();
 
+    /// Number of shapes held.
     std::size_t GetSize() const { return m_shapes.size(); }
+    /// The shape at `index`, which must be below GetSize() (not checked).
     const ShapePtr& operator[](std::size_t index) const { return m_shapes[index]; }
+    /// The shapes in the order they were added.
+    ///@{
     const_iterator begin() const { return m_shapes.begin(); }
     const_iterator end() const { return m_shapes.end(); }
+    ///@}
     /// Sum of the shapes' volumes.
     T GetVolume() const;
 

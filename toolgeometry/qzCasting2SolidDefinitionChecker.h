@@ -17,8 +17,10 @@ public:
     void Visit(const qzSolidDefinition<T>& solid) override;
 
     /// `solid` as the revolved definition it is; throws as above otherwise.
+    ///@{
     static qzRevolvedSolidDefinition<T>& Cast(qzSolidDefinition<T>& solid);
     static const qzRevolvedSolidDefinition<T>& Cast(const qzSolidDefinition<T>& solid);
+    ///@}
 };
 
 extern template class TESSAFORM_EXTERN_TEMPLATE qzCasting2SolidDefinitionChecker<double>;

@@ -19,10 +19,14 @@ namespace cadcam
 template <class T> class TESSAFORM_API qzCuttingPartToolProfileVisitor : public qz2dConstGeometryVisitor<T>
 {
 public:
+    /// The collected copies of the lines and of the arcs, in profile order.
+    ///@{
     using Lines = std::list<misc::qzAutoPointer<qz2dLine<T>>>;
     using Arcs = std::list<misc::qzAutoPointer<qz2dArc<T>>>;
+    ///@}
 
     qzCuttingPartToolProfileVisitor();
+    /// Copies the boxes and the lists; the collected elements are shared with `other`.
     qzCuttingPartToolProfileVisitor(const qzCuttingPartToolProfileVisitor& other);
     ~qzCuttingPartToolProfileVisitor() override;
 
@@ -42,10 +46,16 @@ public:
     /// The tool-type value of what was visited; 0 (not recognised) here.
     virtual unsigned GetToolType() const;
 
+    /// The union boxes of the arcs and of the lines, each including the origin.
+    ///@{
     const qz2dBoundingBox<T>& GetArcsBoundingBox() const { return m_arcsBox; }
     const qz2dBoundingBox<T>& GetLinesBoundingBox() const { return m_linesBox; }
+    ///@}
+    /// The collected lines and arcs, in profile order.
+    ///@{
     const Lines& GetLines() const { return m_lines; }
     const Arcs& GetArcs() const { return m_arcs; }
+    ///@}
 
     /// Radius above 0.
     static bool IsValidArc(const qz2dArc<T>& arc);
@@ -69,8 +79,12 @@ private:
 template <class T> class TESSAFORM_API qzSphericalToolVisitor : public qzCuttingPartToolProfileVisitor<T>
 {
 public:
+    /// The reference quarter arc of a ball end: start angle and sweep, in degrees. The rules
+    /// compare sweeps only.
+    ///@{
     static constexpr double kReferenceStartAngle = 270.0;
     static constexpr double kReferenceSweepAngle = 90.0;
+    ///@}
 
     unsigned GetToolType() const override;
     /// Radius of the convex tip; 0 where the suite has none.
@@ -79,15 +93,20 @@ public:
     virtual T GetCornerRadius() const;
 
 protected:
+    /// The tool-type value when the arcs and the lines reach equally far (within 0.001).
     virtual unsigned GetEqualWidthsToolType() const = 0;
+    /// The tool-type value when the lines reach further from the axis than the arcs.
     virtual unsigned GetWiderLinesToolType() const = 0;
+    /// The tool-type value when the arcs reach further from the axis than the lines.
     virtual unsigned GetWiderArcsToolType() const = 0;
 
     /// The size of the sweep, in degrees.
     static double Sweep(const qz2dArc<T>& arc);
     /// The n-th collected line or arc (0-based); the caller checks the counts first.
+    ///@{
     const qz2dLine<T>& Line(unsigned n) const;
     const qz2dArc<T>& Arc(unsigned n) const;
+    ///@}
 };
 
 /// A single arc: always 10 (ball mill).
@@ -176,6 +195,7 @@ public:
     /// What the rules found; angles in degrees, lengths from the tip.
     struct Shape
     {
+        /// The tool-type value of the matched rule; 0 when none matched.
         unsigned type = 0;
         /// Included angle of a drill point.
         double pointAngle = 0.0;
@@ -184,8 +204,10 @@ public:
         /// Diameter of the flat tip below a chamfer.
         double tipDiameter = 0.0;
         /// Diameter and length of the pilot of a counterbore or centre drill.
+        ///@{
         double pilotDiameter = 0.0;
         double pilotLength = 0.0;
+        ///@}
     };
 
     unsigned GetToolType() const override;
@@ -200,6 +222,7 @@ class TESSAFORM_API qzNoneCuttingPartToolProfileVisitor : public qz2dConstGeomet
 {
 public:
     qzNoneCuttingPartToolProfileVisitor();
+    /// Copies the box and the count.
     qzNoneCuttingPartToolProfileVisitor(const qzNoneCuttingPartToolProfileVisitor& other);
     ~qzNoneCuttingPartToolProfileVisitor() override;
 
@@ -216,7 +239,9 @@ public:
     void Visit(const qz2dPoint<T>&) const override;
     void Visit(const qz2dGeometry<T>&) const override;
 
+    /// The union box of the visited lines and arcs; empty when there were none.
     const qz2dBoundingBox<T>& GetBoundingBox() const { return m_box; }
+    /// Number of lines and arcs visited.
     std::size_t GetElementCount() const { return m_count; }
 
 private:

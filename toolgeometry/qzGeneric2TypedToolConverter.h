@@ -15,8 +15,11 @@ template <> class TESSAFORM_API qzGeneric2TypedToolConverter<double>
 {
 public:
     qzGeneric2TypedToolConverter();
+    /// Copyable: a converter holds no state.
+    ///@{
     qzGeneric2TypedToolConverter(const qzGeneric2TypedToolConverter&);
     qzGeneric2TypedToolConverter& operator=(const qzGeneric2TypedToolConverter&);
+    ///@}
     virtual ~qzGeneric2TypedToolConverter();
 
     /// The typed tool that the cutting profile shows, built by the creator that the process-wide

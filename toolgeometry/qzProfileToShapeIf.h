@@ -15,8 +15,11 @@ template <class T> class TESSAFORM_API qzProfileToShapeIf
 {
 public:
     qzProfileToShapeIf() = default;
+    /// Copyable: the interface holds no state.
+    ///@{
     qzProfileToShapeIf(const qzProfileToShapeIf&) = default;
     qzProfileToShapeIf& operator=(const qzProfileToShapeIf&) = default;
+    ///@}
 
 protected:
     // Not deleted through this interface, so no virtual destructor (the derived classes are
@@ -25,7 +28,10 @@ protected:
 
     /// Walks the vertices in order, calling CreateCylinder or CreateCone per segment.
     virtual void Create(const qz2dPolyLine<T>& profile);
+    /// A segment of constant radius (its start radius), with its signed height and start y.
     virtual void CreateCylinder(const T& radius, const T& height, const T& baseHeight) = 0;
+    /// A segment whose radius changes from `radius1` to `radius2`, with its signed height and
+    /// start y.
     virtual void CreateCone(const T& radius1, const T& radius2, const T& height, const T& baseHeight) = 0;
 };
 
@@ -34,17 +40,26 @@ protected:
 template <class T> class TESSAFORM_API qzTProfileToCylinderApproximation : public qzProfileToShapeIf<T>
 {
 public:
+    /// Walks `profile` at once; an empty profile gives radius and height 0.
     explicit qzTProfileToCylinderApproximation(const qz2dPolyLine<T>& profile);
+    /// Copies the radius and the height.
+    ///@{
     qzTProfileToCylinderApproximation(const qzTProfileToCylinderApproximation& other);
     qzTProfileToCylinderApproximation& operator=(const qzTProfileToCylinderApproximation& other);
+    ///@}
     virtual ~qzTProfileToCylinderApproximation();
 
+    /// The largest radius met (0 at least).
     T GetRadius() const { return m_radius; }
+    /// The sum of the signed segment heights.
     T GetHeight() const { return m_height; }
 
 protected:
+    /// Widens the radius to the segment's and adds its height.
+    ///@{
     void CreateCylinder(const T& radius, const T& height, const T& baseHeight) override;
     void CreateCone(const T& radius1, const T& radius2, const T& height, const T& baseHeight) override;
+    ///@}
 
 private:
     void CheckRadius(const T& radius);

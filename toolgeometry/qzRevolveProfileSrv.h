@@ -26,14 +26,21 @@ namespace cadcam
 template <class T> class TESSAFORM_API qzRevolveProfileSrv
 {
 public:
+    /// A half-profile as described above, shared.
     using Profile = misc::qzAutoPointer<qz3dPolyLine<T>>;
+    /// Units of the meshes created.
     using Units = measures::qzUnitsFactory::Units;
 
+    /// The chord tolerance, in length units; checked when meridians are counted, not here.
     explicit qzRevolveProfileSrv(const T& tolerance);
+    /// Copies the tolerance.
+    ///@{
     qzRevolveProfileSrv(const qzRevolveProfileSrv& other);
     qzRevolveProfileSrv& operator=(const qzRevolveProfileSrv& other);
+    ///@}
     virtual ~qzRevolveProfileSrv();
 
+    /// The chord tolerance given at construction.
     const T& GetTolerance() const { return m_tolerance; }
 
     /// Number of meridians, at least 3: with R the largest radius, the chord of the angle

@@ -8,6 +8,7 @@
 
 namespace cadcam
 {
+/// Builds closed triangle meshes of extruded solid definitions; T is the coordinate type.
 template <class T> class TESSAFORM_API qzSolidDefinitionMeshFactory
 {
 public:

@@ -27,8 +27,11 @@ template <class T> class TESSAFORM_API qzToolCreator
 public:
     /// Element kinds of a profile, in order: 0 a line, 1 an arc.
     using Kinds = std::vector<int>;
+    /// The generic tool recognised and the typed tool built, each shared.
+    ///@{
     using GenericTool = misc::qzAutoPointer<qzGenericRevolvedTool>;
     using TypedTool = misc::qzAutoPointer<qzTypedRevolvedTool>;
+    ///@}
 
     qzToolCreator();
     virtual ~qzToolCreator();
@@ -48,12 +51,20 @@ protected:
     /// What every typed tool is built with.
     struct Dimensions
     {
+        /// Twice the largest x of the cutting profile.
         double diameter = 0.0;
+        /// Height of the cutting profile's box.
         double cuttingLength = 0.0;
+        /// From the tip up to the highest point of either profile.
         double length = 0.0;
+        /// The generic tool's arbor and holder, shared.
+        ///@{
         qzTool::Arbor arbor;
         qzTool::Holder holder;
+        ///@}
+        /// Built from the non-cutting profile, as described with the class.
         qzShoulderExtender shoulder;
+        /// The generic tool's units.
         qzTool::Units units = measures::qzUnitsFactory::METRIC;
     };
 

@@ -16,11 +16,13 @@ namespace cadcam
 template <class T> class TESSAFORM_API qzToolFactoryCreator
 {
 public:
+    /// Kind codes of the profile elements.
     enum ElementKind : int
     {
         LINE = 0,
         ARC = 1
     };
+    /// ElementKind codes in profile order.
     using Kinds = std::vector<int>;
 
     qzToolFactoryCreator();
@@ -28,7 +30,9 @@ public:
 
     /// Appends the kind and adds the element to the collected profile.
     void Add(misc::qzAutoPointer<qz2dGeometry<T>> element, ElementKind kind);
+    /// The kinds added so far, in order.
     const Kinds& GetKinds() const { return m_kinds; }
+    /// The elements added so far, as one contour.
     const qz2dContour<T>& GetProfile() const { return m_profile; }
 
 private:
@@ -58,6 +62,7 @@ public:
     void Visit(const qz2dPoint<T>&) const override;
     void Visit(const qz2dGeometry<T>&) const override;
 
+    /// The creator that receives the elements (shared with the caller).
     const misc::qzAutoPointer<qzToolFactoryCreator<T>>& GetCreator() const { return m_creator; }
 
 private:
@@ -74,6 +79,7 @@ private:
 template <class T> class TESSAFORM_API qzToolFactory
 {
 public:
+    /// Element kinds in profile order: 0 a line, 1 an arc.
     using Kinds = typename qzToolCreator<T>::Kinds;
 
     virtual ~qzToolFactory();

@@ -11,6 +11,7 @@ namespace cadcam
 template <class T> class TESSAFORM_API qzCenterlineShape : public qz3dShape<T>
 {
 public:
+    /// The surface flag bits described above; ALL_SURFACES sets all three.
     enum SurfaceFlags : int
     {
         LATERAL = 1,
@@ -23,12 +24,19 @@ public:
     /// most 1e-12 (float: 1e-6) apart; "Accessing NULL pointer" for an empty centre.
     qzCenterlineShape(misc::qzAutoPointer<qz3dPoint<T>> center1, misc::qzAutoPointer<qz3dPoint<T>> center2,
                       int surfaces);
+    /// Copies the flags and the box; the centre points are shared with `other`.
+    ///@{
     qzCenterlineShape(const qzCenterlineShape& other);
     qzCenterlineShape& operator=(const qzCenterlineShape& other);
+    ///@}
     ~qzCenterlineShape() override;
 
+    /// The end centres, shared: moving one leaves the box stale until RecalculateBoundingBox.
+    ///@{
     const misc::qzAutoPointer<qz3dPoint<T>>& GetCenter1() const { return m_center1; }
     const misc::qzAutoPointer<qz3dPoint<T>>& GetCenter2() const { return m_center2; }
+    ///@}
+    /// The surface flags given at construction (SurfaceFlags bits).
     int GetSurfaces() const { return m_surfaces; }
     /// Distance between the centres.
     T GetHeight() const;
@@ -47,13 +55,19 @@ public:
     /// Builds the centre line (with its errors), keeps the radii and computes the box.
     qzTruncatedCone(misc::qzAutoPointer<qz3dPoint<T>> center1, const T& radius1,
                     misc::qzAutoPointer<qz3dPoint<T>> center2, const T& radius2, int surfaces);
+    /// Copies the radii, the flags and the box; the centre points are shared with `other`.
+    ///@{
     qzTruncatedCone(const qzTruncatedCone& other);
     qzTruncatedCone& operator=(const qzTruncatedCone& other);
+    ///@}
     ~qzTruncatedCone() override;
 
     using qz3dShape<T>::AcceptVisitor;
+    /// Calls the visitor's Visit for a truncated cone.
+    ///@{
     void AcceptVisitor(const qz3dShapeVisitor<T>& visitor) const override;
     void AcceptVisitor(qz3dShapeVisitor<T>& visitor) override;
+    ///@}
     /// h * pi / 3 * (r2^2 + r2 * r1 + r1^2).
     T GetVolume() const override;
     /// The flagged surfaces: discs pi r1^2 and pi r2^2, lateral pi (r1 + r2) s with the slant
@@ -62,8 +76,11 @@ public:
     /// The union of the boxes of the two end circles, which lie square to the centre line.
     void RecalculateBoundingBox() override;
 
+    /// The radii at centre 1 and centre 2, as given.
+    ///@{
     T GetRadius1() const { return m_radius1; }
     T GetRadius2() const { return m_radius2; }
+    ///@}
 
 private:
     T m_radius1;
