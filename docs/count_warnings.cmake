@@ -1,5 +1,5 @@
 # Prints how many Doxygen warnings the docs build left in its log (-DLOG=<file>), and the first
-# few, so that a lenient docs build still shows what is missing. Doxygen repeats a member's
+# few; with -DSTRICT=ON any warning fails the build. Doxygen repeats a member's
 # warning for each class that shows it, so undocumented declarations count once per header line.
 file(READ "${LOG}" content)
 string(REPLACE ";" "," content "${content}")
@@ -19,3 +19,6 @@ list(SUBLIST lines 0 10 first)
 foreach(line IN LISTS first)
   message(STATUS "  ${line}")
 endforeach()
+if(STRICT)
+  message(FATAL_ERROR "docs: every warning must be fixed (document the declaration)")
+endif()

@@ -15,6 +15,7 @@ namespace paramformat
 class TESSAFORM_API qzParamsJsonException : public misc::qzParserException
 {
 public:
+    /// The codes of this family.
     enum Code : unsigned long
     {
         MALFORMED_JSON = 6260, ///< the text is not a JSON document
