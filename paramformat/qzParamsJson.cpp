@@ -609,13 +609,10 @@ void MachDefFromJson(const Json& json, const std::string& path, MachDefPtr& held
 
 // ---- comparison -----------------------------------------------------------------------------
 
-bool IsLeaf(const Json& json)
+// An array of plain values (a point) differs as a whole; arrays of records differ per entry.
+bool HoldsOnlyValues(const Json& array)
 {
-    if (json.is_object())
-        return false;
-    if (!json.is_array())
-        return true;
-    return std::none_of(json.begin(), json.end(), [](const Json& item) { return item.is_structured(); });
+    return std::none_of(array.begin(), array.end(), [](const Json& item) { return item.is_structured(); });
 }
 
 void Compare(const Json& first, const Json& second, const std::string& path,
@@ -638,7 +635,7 @@ void Compare(const Json& first, const Json& second, const std::string& path,
                 out.push_back({FieldPath(path, field.key()), "(none)", field.value().dump()});
         return;
     }
-    if (first.is_array() && second.is_array() && !(IsLeaf(first) && IsLeaf(second)))
+    if (first.is_array() && second.is_array() && !(HoldsOnlyValues(first) && HoldsOnlyValues(second)))
     {
         const std::size_t count = std::max(first.size(), second.size());
         for (std::size_t index = 0; index < count; ++index)
