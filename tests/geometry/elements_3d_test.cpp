@@ -77,6 +77,21 @@ TYPED_TEST(GeoElements3d, PolyLineTakesDistinctPointsAndLinesOnly)
     EXPECT_EQ(poly.GetSize(), 2u);
 }
 
+TYPED_TEST(GeoElements3d, CurveLengthSumsItsFiftyChords)
+{
+    using T = TypeParam;
+    // A quarter of the unit circle: fifty chords of pi/100 each, shorter than the arc.
+    qz3dCurve<T> quarter([](const T& t) {
+        const double a = 1.5707963267948966 * static_cast<double>(t);
+        return P3<T>(static_cast<T>(std::cos(a)), static_cast<T>(std::sin(a)), T(2));
+    });
+    const double chords = 100.0 * std::sin(3.141592653589793 / 200.0);
+    EXPECT_NEAR(quarter.GetLength(), chords, 1e-5);
+    EXPECT_LT(quarter.GetLength(), T(1.5707963267948966));
+    quarter.Reverse();
+    EXPECT_NEAR(quarter.GetLength(), chords, 1e-5);
+}
+
 TYPED_TEST(GeoElements3d, RemovingVertices)
 {
     using T = TypeParam;
