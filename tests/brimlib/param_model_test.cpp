@@ -110,6 +110,23 @@ TEST(ParamValidator, SoundDefaultsAndEachPlainProblem)
     EXPECT_EQ(codes, (std::vector<unsigned long>{2430, 2431, 2432, 2434}));
 }
 
+TEST(ParamValidator, EachNegativeFeedRateAloneIsRefusedAndZeroIsNot)
+{
+    using Setter = void (qz5axParams::*)(const double&);
+    for (Setter set : {&qz5axParams::SetFeedRate, &qz5axParams::SetPlungeFeedRate,
+                       &qz5axParams::SetRetractFeedRate, &qz5axParams::SetRapidFeedrate})
+    {
+        qz5axParams params;
+        (params.*set)(0.0);
+        EXPECT_TRUE(qz5axParamsValidator::Validate(params, true).empty());
+        (params.*set)(-0.5);
+        const auto problems = qz5axParamsValidator::Validate(params, true);
+        ASSERT_EQ(problems.size(), 1u);
+        EXPECT_EQ(problems[0].GetErrorCode(), 2431u);
+        EXPECT_STREQ(problems[0].what(), "Feed rates must not be negative");
+    }
+}
+
 TEST(ParamValidator, AvoidTiltDirRejectsUnknownDirectionsOfActiveOperations)
 {
     qz5axParams params;
