@@ -98,6 +98,16 @@ for name in "${harnesses[@]}"; do
   if "$build/fuzz/$name" -merge=1 "$work/merged" "$root/fuzz/corpus/$name" "$work/corpus" \
        -use_counters=0 -malloc_limit_mb="$malloc_limit" -timeout="$timeout" > "$work/merge.log" 2>&1 &&
      [ -n "$(ls -A "$work/merged")" ]; then
+    # Named inputs (seeds written from the tests, regression reproducers) stay whatever the
+    # merge thinks of their coverage; the merge's copy of the same bytes goes.
+    named=()
+    while IFS= read -r -d '' file; do
+      named+=("$file")
+    done < <(find "$root/fuzz/corpus/$name" -type f ! -regex '.*/[0-9a-f]\{40\}' -print0)
+    for file in "${named[@]}"; do
+      cp "$file" "$work/merged/"
+      rm -f "$work/merged/$(sha1sum < "$file" | cut -c1-40)"
+    done
     rm -rf "$root/fuzz/corpus/$name"
     cp -r "$work/merged" "$root/fuzz/corpus/$name"
   else
