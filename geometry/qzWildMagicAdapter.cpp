@@ -179,14 +179,29 @@ template <class T> std::vector<int> TriangulateEarClipping(const std::vector<Vec
         next[i] = (i + 1) % n;
     }
     const auto turn = [&](std::size_t i) { return Cross(point[prev[i]], point[i], point[next[i]]); };
+    // Only a non-convex corner can lie inside an ear. Keeping them in a list, rather than
+    // walking the whole ring for every candidate, makes a round offset outline (hundreds of
+    // convex corners, few or none concave) cost linear rather than quadratic time.
+    std::vector<char> clipped(n, 0), listed(n, 0);
+    std::vector<std::size_t> concave;
+    const auto noteIfConcave = [&](std::size_t j)
+    {
+        if (!listed[j] && !(turn(j) > 0))
+        {
+            listed[j] = 1;
+            concave.push_back(j);
+        }
+    };
+    for (std::size_t j = 0; j < n; ++j)
+        noteIfConcave(j);
     const auto isEar = [&](std::size_t i)
     {
         if (!(turn(i) > 0))
             return false;
         const RingPoint &a = point[prev[i]], &b = point[i], &c = point[next[i]];
-        for (std::size_t j = next[next[i]]; j != prev[i]; j = next[j])
+        for (const std::size_t j : concave)
         {
-            if (turn(j) > 0)
+            if (clipped[j] || j == prev[i] || j == i || j == next[i] || turn(j) > 0)
                 continue;
             const RingPoint& q = point[j];
             if (Cross(a, b, q) >= 0 && Cross(b, c, q) >= 0 && Cross(c, a, q) >= 0)
@@ -202,6 +217,10 @@ template <class T> std::vector<int> TriangulateEarClipping(const std::vector<Vec
         triangles.insert(triangles.end(), {ring[prev[i]], ring[i], ring[next[i]]});
         next[prev[i]] = next[i];
         prev[next[i]] = prev[i];
+        clipped[i] = 1;
+        // The neighbours' corners changed; a forced clip can make one of them concave.
+        noteIfConcave(prev[i]);
+        noteIfConcave(next[i]);
     };
     std::size_t i = 0, remaining = n, tried = 0;
     while (remaining > 3)

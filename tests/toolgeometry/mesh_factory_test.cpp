@@ -284,6 +284,28 @@ TEST(MeshFactory, RefusesOpenDegenerateAndSelfCrossingContours)
     EXPECT_EQ(wm->GetErrorMessage(), "Contour triangulation error");
 }
 
+// n - 2 triangles of the ring's corners, none clockwise, whose areas add up to the ring's.
+void ExpectTrianglesCoverTheRing(const std::vector<wildmagic::Vec2<double>>& ring, const std::vector<int>& triples,
+                                 double tolerance)
+{
+    ASSERT_EQ(triples.size(), 3 * (ring.size() - 2));
+    double area = 0;
+    for (std::size_t t = 0; t < triples.size(); t += 3)
+    {
+        const auto &a = ring[triples[t]], &b = ring[triples[t + 1]], &c = ring[triples[t + 2]];
+        const double twice = (b[0] - a[0]) * (c[1] - a[1]) - (b[1] - a[1]) * (c[0] - a[0]);
+        EXPECT_GE(twice, 0) << "triangle " << t / 3;
+        area += twice / 2;
+    }
+    double ringArea = 0;
+    for (std::size_t i = 0; i < ring.size(); ++i)
+    {
+        const auto &p = ring[i], &q = ring[(i + 1) % ring.size()];
+        ringArea += (p[0] * q[1] - q[0] * p[1]) / 2;
+    }
+    EXPECT_NEAR(area, ringArea, tolerance);
+}
+
 TEST(EarClippingAdapter, SkipsRepeatedCornersAndCoversThePolygonOnce)
 {
     const std::vector<wildmagic::Vec2<double>> square{{0, 0}, {10, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}};
@@ -312,27 +334,25 @@ TEST(EarClippingAdapter, ClipsAConcaveCombAndANearlyDegenerateRing)
         comb.push_back({4.0 * tooth + 2, 2});
     }
     comb.push_back({0, 10});
-    const auto triples = wildmagic::TriangulateEarClipping(comb);
-    ASSERT_EQ(triples.size(), 3 * (comb.size() - 2));
-    double area = 0;
-    for (std::size_t t = 0; t < triples.size(); t += 3)
-    {
-        const auto &a = comb[triples[t]], &b = comb[triples[t + 1]], &c = comb[triples[t + 2]];
-        const double twice = (b[0] - a[0]) * (c[1] - a[1]) - (b[1] - a[1]) * (c[0] - a[0]);
-        EXPECT_GE(twice, 0);
-        area += twice / 2;
-    }
-    double ringArea = 0;
-    for (std::size_t i = 0; i < comb.size(); ++i)
-    {
-        const auto &p = comb[i], &q = comb[(i + 1) % comb.size()];
-        ringArea += (p[0] * q[1] - q[0] * p[1]) / 2;
-    }
-    EXPECT_NEAR(area, ringArea, 1e-9);
+    ExpectTrianglesCoverTheRing(comb, wildmagic::TriangulateEarClipping(comb), 1e-9);
 
     // Corners a rounding error off a line: it still ends, with n - 2 triangles.
     const std::vector<wildmagic::Vec2<double>> sliver{{0, 0}, {1e6, 1e-9}, {2e6, 0}, {2e6, 1e-9}, {0, 2e-9}};
     EXPECT_EQ(wildmagic::TriangulateEarClipping(sliver).size(), 9u);
+}
+
+TEST(EarClippingAdapter, ClipsALargeRoundOutlineWithDents)
+{
+    // A round offset outline: many convex corners, a few concave dents between them.
+    std::vector<wildmagic::Vec2<double>> round;
+    const int corners = 2000;
+    for (int k = 0; k < corners; ++k)
+    {
+        const double angle = 2 * kPi * k / corners;
+        const double radius = k % 250 == 125 ? 80.0 : 100.0;
+        round.push_back({radius * std::cos(angle), radius * std::sin(angle)});
+    }
+    ExpectTrianglesCoverTheRing(round, wildmagic::TriangulateEarClipping(round), 1e-6);
 }
 
 TEST(EarClippingAdapter, RefusesWhatTheLibraryCannotClip)
