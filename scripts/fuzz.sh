@@ -103,7 +103,7 @@ for name in "${harnesses[@]}"; do
     named=()
     while IFS= read -r -d '' file; do
       named+=("$file")
-    done < <(find "$root/fuzz/corpus/$name" -type f ! -regex '.*/[0-9a-f]\{40\}' -print0)
+    done < <(find "$root/fuzz/corpus/$name" -type f -regextype posix-extended ! -regex '.*/[0-9a-f]{40}' -print0)
     for file in "${named[@]}"; do
       cp "$file" "$work/merged/"
       rm -f "$work/merged/$(sha1sum < "$file" | cut -c1-40)"
