@@ -35,6 +35,9 @@ TEST(WideText, Utf8DecodesAndInvalidBytesKeepTheirValue)
     // Lone continuation byte, truncated sequence, overlong form.
     EXPECT_EQ(misc::to_wide("\x80"), std::wstring(1, static_cast<wchar_t>(0x80)));
     EXPECT_EQ(misc::to_wide("\xE2\x82"), (std::wstring{static_cast<wchar_t>(0xE2), static_cast<wchar_t>(0x82)}));
+    // A lead byte without its continuation stays a byte of its own; the next byte is not eaten.
+    EXPECT_EQ(misc::to_wide("\xC3"), std::wstring(1, static_cast<wchar_t>(0xC3)));
+    EXPECT_EQ(misc::to_wide("\xC3" "A"), (std::wstring{static_cast<wchar_t>(0xC3), L'A'}));
     EXPECT_EQ(misc::to_wide("\xE0\x80\x80").size(), 3u);
 }
 
