@@ -41,8 +41,21 @@ IFS=$old_ifs
 
 export WINEPATH="${winepath}${WINEPATH:+;$WINEPATH}"
 export WINEPREFIX=${WINEPREFIX:-${TMPDIR:-/tmp}/tessaform-wine-$(id -u)}
-export WINEDEBUG=${WINEDEBUG:--all}
+# Wine's messages off, but for the loader's errors: a DLL not found is named instead of the
+# program ending silently.
+export WINEDEBUG=${WINEDEBUG:--all,err+module}
 # No Mono or Gecko installers, and no window: the programs are console programs.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 unset DISPLAY WAYLAND_DISPLAY
-exec "$wine" "$@"
+# Statuses 53 and 66 are the low bytes of Windows' "DLL not found" (C0000135) and "DLL
+# initialisation failed" (C0000142): the loader gave up before the program ran, so a second
+# start is safe. Once seen in CI with no message at all, and not reproducible; a DLL that is
+# really missing fails the second start too.
+status=0
+"$wine" "$@" || status=$?
+if [ "$status" = 53 ] || [ "$status" = 66 ]; then
+  echo "wine-run.sh: the loader could not start $1 (status $status); starting it once more" >&2
+  status=0
+  "$wine" "$@" || status=$?
+fi
+exit "$status"

@@ -25,13 +25,23 @@ int main()
     catch (const misc::qzException& e)
     {
         if (e.GetErrorMessage() != "Accessing NULL pointer")
+        {
+            std::cerr << "consumer: unexpected message: " << e.GetErrorMessage() << "\n";
             return 1;
+        }
     }
     if (number != 42 || text != "tessaform")
+    {
+        std::cerr << "consumer: read back " << number << " and \"" << text << "\"\n";
         return 1;
+    }
     // The library found at run time is the one the installed headers describe.
     if (std::string(misc::GetTessaformVersion()) != TESSAFORM_VERSION)
+    {
+        std::cerr << "consumer: library " << misc::GetTessaformVersion() << ", headers "
+                  << TESSAFORM_VERSION << "\n";
         return 1;
+    }
     std::cout << "consumer ok\n";
     return 0;
 }
