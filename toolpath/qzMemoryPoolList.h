@@ -178,10 +178,11 @@ public:
     unsigned size() const { return m_size; }
     /// True when the list holds no value.
     bool empty() const { return m_size == 0; }
-    /// The first or last value; the list must not be empty (unchecked).
+    /// The first or last value; qzException "Accessing NULL pointer" on an empty list, whose
+    /// links are null.
     ///@{
-    T& front() { return m_first->Value(); }
-    T& back() { return m_last->Value(); }
+    T& front() { return Existing(m_first).Value(); }
+    T& back() { return Existing(m_last).Value(); }
     ///@}
 
     /// Destroys every value; the nodes are not reused.
@@ -203,12 +204,14 @@ public:
     }
 
 private:
-    Node* NewNode()
+    template <class P> static P& Existing(P* pointer)
     {
-        if (!m_pool)
+        if (!pointer)
             throw qzException(0, "Accessing NULL pointer");
-        return static_cast<Node*>(m_pool->Alloc(NodeSize));
+        return *pointer;
     }
+
+    Node* NewNode() { return static_cast<Node*>(Existing(m_pool).Alloc(NodeSize)); }
 
     void Link(Node* node) noexcept
     {

@@ -133,8 +133,14 @@ TEST(MemoryPoolList, WalksBothWaysFailedInsertionChangesNothingAndValuesDieWithT
     {
         TrackedList list(&pool);
         EXPECT_TRUE(list.begin() == list.end());
+        EXPECT_EQ(ErrorMessage([&] { list.front(); }), "Accessing NULL pointer");
+        EXPECT_EQ(ErrorMessage([&] { list.back(); }), "Accessing NULL pointer");
         list.emplace_back(1);
+        EXPECT_EQ(list.front().value, 1);
+        EXPECT_EQ(&list.front(), &list.back());
         list.emplace_back(2);
+        EXPECT_EQ(list.front().value, 1);
+        EXPECT_EQ(list.back().value, 2);
         EXPECT_THROW(list.emplace_back(3, true), std::runtime_error);
         EXPECT_EQ(list.size(), 2u);
         list.emplace_back(4);
