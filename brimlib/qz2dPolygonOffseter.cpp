@@ -17,18 +17,6 @@ struct XY
 {
     double x, y;
 };
-
-double SignedArea(const std::vector<XY>& ring)
-{
-    double twice = 0.0;
-    for (std::size_t i = 0, n = ring.size(); i < n; ++i)
-    {
-        const auto& a = ring[i];
-        const auto& b = ring[(i + 1) % n];
-        twice += a.x * b.y - b.x * a.y;
-    }
-    return 0.5 * twice;
-}
 } // namespace
 
 template <class T>
@@ -60,11 +48,10 @@ misc::qzAutoPointer<qz2dContour<T>> qz2dPolygonOffseter<T>::Offset(const qz2dCon
     if (ring.size() < 3)
         return result;
 
-    const double area = SignedArea(ring);
     double extent = std::fabs(double(distance));
     for (const auto& p : ring)
         extent = std::max({extent, std::fabs(p.x), std::fabs(p.y)});
-    if (!std::isfinite(extent) || !std::isfinite(area))
+    if (!std::isfinite(extent))
         return result;
     const double scale = 1e12 / std::max(extent, 1e-300);
 
@@ -72,8 +59,10 @@ misc::qzAutoPointer<qz2dContour<T>> qz2dPolygonOffseter<T>::Offset(const qz2dCon
     for (const auto& p : ring)
         path.emplace_back(ClipperLib::cInt(std::llround(p.x * scale)), ClipperLib::cInt(std::llround(p.y * scale)));
     // Clipper grows a lone polygon for a positive delta whatever its orientation. To the left
-    // of a counter-clockwise contour is inside.
-    const bool inward = (m_offsetDir == 0) == (area >= 0.0);
+    // of a counter-clockwise contour is inside. The orientation is taken from the scaled
+    // integer ring, whose area cannot overflow as that of coordinates beyond 1e154 does.
+    const bool counterClockwise = ClipperLib::Orientation(path);
+    const bool inward = (m_offsetDir == 0) == counterClockwise;
     const double delta = (inward ? -1.0 : 1.0) * double(distance) * scale;
     ClipperLib::ClipperOffset offsetter;
     offsetter.ArcTolerance = std::max(double(tolerance) * scale, 0.25);
@@ -89,7 +78,7 @@ misc::qzAutoPointer<qz2dContour<T>> qz2dPolygonOffseter<T>::Offset(const qz2dCon
     std::vector<XY> out;
     for (const auto& p : *largest)
         out.push_back({double(p.X) / scale, double(p.Y) / scale});
-    if ((SignedArea(out) >= 0.0) != (area >= 0.0))
+    if (ClipperLib::Orientation(*largest) != counterClockwise)
         std::reverse(out.begin(), out.end());
 
     std::vector<misc::qzAutoPointer<qz2dPoint<T>>> points;

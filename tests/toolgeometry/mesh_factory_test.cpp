@@ -392,6 +392,17 @@ TEST(PolygonOffseter, DirectionIsTheSideOfTravelAndOrientationIsKept)
     EXPECT_EQ(qz2dPolygonOffseter<double>(0, 1, 1).Offset(*square, 6.0)->GetSize(), 0u); // nothing left
     const auto same = qz2dPolygonOffseter<double>(0, 1, 1).Offset(*square, 0.0);
     EXPECT_EQ(same->GetMembers(), square->GetMembers());
+
+    // Coordinates whose area overflows a double offset all the same, to the right side.
+    const auto huge = Square<double>(1e200);
+    const auto shrunk = qz2dPolygonOffseter<double>(0, 1, 1).Offset(*huge, 1e199);
+    ASSERT_GT(shrunk->GetSize(), 0u);
+    EXPECT_NEAR(shrunk->GetBoundingBox().GetMinX() / 1e199, 1, 1e-6);
+    EXPECT_NEAR(shrunk->GetBoundingBox().GetMaxY() / 1e199, 9, 1e-6);
+    const auto grown = qz2dPolygonOffseter<double>(1, 1, 1).Offset(*huge, 1e199);
+    ASSERT_GT(grown->GetSize(), 0u);
+    EXPECT_NEAR(grown->GetBoundingBox().GetMinX() / 1e199, -1, 1e-6);
+    EXPECT_NEAR(grown->GetBoundingBox().GetMaxY() / 1e199, 11, 1e-6);
 }
 
 TEST(SolidDefinitionChecker, OnlyRevolvedDefinitionsPass)
