@@ -58,6 +58,8 @@ TEST(FileName, SplitsDirectoryNameAndExtension)
     EXPECT_EQ(name.GetFileTitle(), "holder.v2");
     EXPECT_EQ(misc::qzFileName("plain", true).GetFileExtention(), "");
     EXPECT_EQ(misc::qzFileName(".hidden", true).GetFileExtention(), "");
+    EXPECT_EQ(misc::qzFileName(".hidden", true).GetFileTitle(), ".hidden"); // a leading dot is no extension
+    EXPECT_EQ(misc::qzFileName("plain", true).GetFileTitle(), "plain");
     EXPECT_EQ(misc::qzFileName("/tmp/dir.d", false).GetFileExtention(), "");
 }
 } // namespace

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <initializer_list>
 #include <mutex>
 #include <set>
 #include <thread>
@@ -63,6 +64,25 @@ TEST(PlatformFiles, UnicodeNamesReachTheFileSystemUnaltered)
         EXPECT_EQ(std::fclose(file), 0);
         EXPECT_EQ(ReadFile(dir.Path(name)), std::string("Z\r\n\x1A", 4));
     }
+}
+
+TEST(PlatformFiles, SurrogatePairsCombineAndStrayUnitsBecomeReplacementCharacters)
+{
+    auto native = [](std::initializer_list<unsigned> units) {
+        std::wstring name;
+        for (unsigned unit : units)
+            name += static_cast<wchar_t>(unit);
+        return platform::NativePathFromWide(name);
+    };
+    const std::string replacement = "\xEF\xBF\xBD";
+    EXPECT_EQ(native({0xD800, 0xDC00}), "\xF0\x90\x80\x80"); // U+10000, the first pair
+    EXPECT_EQ(native({0xDBFF, 0xDFFF}), "\xF4\x8F\xBF\xBF"); // U+10FFFF, the last pair
+    EXPECT_EQ(native({'a', 0xD800}), "a" + replacement);         // high unit at the end
+    EXPECT_EQ(native({0xD800, 'a'}), replacement + "a");         // high unit before no low one
+    EXPECT_EQ(native({0xDFFF, 0xDBFF}), replacement + replacement); // low before high
+    EXPECT_EQ(native({0xD7FF, 0xE000}), "\xED\x9F\xBF\xEE\x80\x80"); // neighbours of the range
+    if (sizeof(wchar_t) == 4)
+        EXPECT_EQ(native({0x10FFFF, 0x110000}), "\xF4\x8F\xBF\xBF" + replacement);
 }
 
 TEST(PlatformFiles, MissingFilesAndBadArgumentsGiveNoFile)
